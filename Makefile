@@ -1,0 +1,47 @@
+# Builds and tests Quintaro: `make run` plays it, `make test` checks it.
+SHELL := /bin/bash
+BUILD := build
+HOST  := $(BUILD)/host
+WIN64 := $(BUILD)/win64
+WIN32 := $(BUILD)/win32
+ART   := $(abspath $(HOST))/art
+
+.PHONY: all deps host win64 win32 test unit e2e run demo bench format clean
+
+all: host win64 win32
+
+deps:
+	@scripts/install-deps
+
+host: deps
+	@[ -f $(HOST)/build.ninja ] || cmake -S . -B $(HOST) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	@cmake --build $(HOST)
+
+win64: host
+	@[ -f $(WIN64)/build.ninja ] || cmake -S . -B $(WIN64) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=$(abspath cmake/mingw-x86_64.cmake) -DART_DIR=$(ART)
+	@cmake --build $(WIN64)
+
+win32: host
+	@[ -f $(WIN32)/build.ninja ] || cmake -S . -B $(WIN32) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=$(abspath cmake/mingw-i686.cmake) -DART_DIR=$(ART)
+	@cmake --build $(WIN32)
+
+unit: host
+	@ctest --test-dir $(HOST) --output-on-failure
+
+e2e: win64
+	@scripts/run-e2e
+
+test: all
+	@ctest --test-dir $(HOST) --output-on-failure
+	@scripts/run-e2e
+
+run: all
+	@scripts/run-game
+
+format:
+	@clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD)
