@@ -37,7 +37,8 @@ struct RECT {
 
 #define TRUE 1
 #define FALSE 0
-#define RGB(r, g, b) ((COLORREF)(((DWORD)(r) & 0xFF) | (((DWORD)(g) & 0xFF) << 8) | (((DWORD)(b) & 0xFF) << 16)))
+#define RGB(r, g, b)                                                                               \
+    ((COLORREF)(((DWORD)(r)&0xFF) | (((DWORD)(g)&0xFF) << 8) | (((DWORD)(b)&0xFF) << 16)))
 
 #define IDOK 1
 #define IDCANCEL 2

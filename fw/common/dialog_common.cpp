@@ -20,22 +20,30 @@ void CDialog::OnOK() {
         EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
 static CWinApp* g_app = nullptr;
 
-CWinApp::CWinApp(const char* lpszAppName) : m_pszAppName(lpszAppName) { g_app = this; }
+CWinApp::CWinApp(const char* lpszAppName) : m_pszAppName(lpszAppName) {
+    g_app = this;
+}
 
 CWinApp::~CWinApp() {
     if (g_app == this)
         g_app = nullptr;
 }
 
-BOOL CWinApp::InitInstance() { return TRUE; }
+BOOL CWinApp::InitInstance() {
+    return TRUE;
+}
 
 // The program brings no help file; the Help command shows nothing.
 void CWinApp::OnHelp() {}
 
-CWinApp* AfxGetApp() { return g_app; }
+CWinApp* AfxGetApp() {
+    return g_app;
+}
 
 void AfxEnableControlContainer() {}

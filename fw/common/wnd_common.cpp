@@ -22,7 +22,9 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     return handled;
 }
 
-HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return (HBRUSH)Default(); }
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) {
+    return (HBRUSH)Default();
+}
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
     CDataExchange dx(this, bSaveAndValidate);
