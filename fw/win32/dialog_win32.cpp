@@ -1,0 +1,123 @@
+// Modal dialogs on the platform's dialog manager. The dialog procedure only
+// answers WM_INITDIALOG; there the window is subclassed, so that every later
+// message goes through the dialog's message map first and, unhandled, to the
+// dialog manager's own procedure (which CWnd::Default also calls).
+#include "fw/win32/win32.h"
+
+#include "fw/win32/backend.h"
+#include "fw/win32/dialog_layout.h"
+
+namespace {
+
+std::map<HWND, DialogRun*>& Runs() {
+    static std::map<HWND, DialogRun*> runs;
+    return runs;
+}
+
+LRESULT CALLBACK DialogWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    DialogRun* run = CWndBackend::FindRun(hWnd);
+    if (!run)
+        return DefWindowProcA(hWnd, message, wParam, lParam);
+    // Read before the message is handled: a handler may end nested runs.
+    const WNDPROC previous = run->previousProc;
+    LRESULT result = 0;
+    if (!run->dialog->OnWndMsg(message, wParam, lParam, &result))
+        result = CallWindowProcA(previous, hWnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY)
+        CWndBackend::DetachDialog(hWnd);
+    return result;
+}
+
+INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam) {
+    if (message != WM_INITDIALOG)
+        return FALSE;
+    return CWndBackend::AttachDialog(*reinterpret_cast<CDialog*>(lParam), hWnd);
+}
+
+// The window a dialog without a parent belongs to: the game window in front
+// now, which the dialog manager disables for the run. A popup cannot be
+// owned by a child window.
+HWND ModalOwner(CWnd* pParentWnd) {
+    HWND owner = pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr;
+    if (!owner)
+        owner = GetActiveWindow();
+    if (!owner) {
+        CWinApp* app = AfxGetApp();
+        HWND main = app && app->m_pMainWnd ? app->m_pMainWnd->GetSafeHwnd() : nullptr;
+        if (main)
+            owner = GetLastActivePopup(main);
+    }
+    while (owner && (GetWindowLongA(owner, GWL_STYLE) & WS_CHILD))
+        owner = GetParent(owner);
+    return owner;
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+} // namespace
+
+DialogRun* CWndBackend::FindRun(HWND hWnd) {
+    auto it = Runs().find(hWnd);
+    return it == Runs().end() ? nullptr : it->second;
+}
+
+BOOL CWndBackend::AttachDialog(CDialog& dlg, HWND hWnd) {
+    DialogRun* run = RunOf(dlg);
+    dlg.m_hWnd = hWnd;
+    Runs()[hWnd] = run;
+    run->previousProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DialogWindowProc)));
+
+    DlgTemplate tpl;
+    const bool haveTemplate = LoadDialogTemplate(dlg.GetTemplateId(), tpl);
+    bool fixedScale = false;
+    if (haveTemplate)
+        fixedScale = ApplyFixedScale(hWnd, dlg.GetTemplateId(), tpl);
+
+    RECT before;
+    GetWindowRect(hWnd, &before);
+    const BOOL result = dlg.OnInitDialog();
+
+    // A dialog that asks for no place of its own is centred over its owner,
+    // unless its set-up moved it.
+    RECT after;
+    if (haveTemplate && !fixedScale && tpl.x == 0 && tpl.y == 0 && !(tpl.style & DS_CENTER) &&
+        !(tpl.style & WS_CHILD) && IsWindow(hWnd) && GetWindowRect(hWnd, &after) &&
+        SameRect(before, after))
+        CentreOverOwner(hWnd);
+    return result;
+}
+
+void CWndBackend::DetachDialog(HWND hWnd) {
+    DialogRun* run = FindRun(hWnd);
+    if (!run)
+        return;
+    SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(run->previousProc));
+    run->dialog->m_hWnd = nullptr;
+    Runs().erase(hWnd);
+}
+
+CDialog::~CDialog() = default;
+
+INT_PTR CDialog::DoModal() {
+    HINSTANCE inst = AfxFindResourceHandle(m_nIDTemplate, (UINT)(UINT_PTR)RT_DIALOG);
+    if (!FindResourceA(inst, MAKEINTRESOURCEA(m_nIDTemplate), RT_DIALOG))
+        return -1;
+
+    DialogRun run(this);
+    CWndBackend::SetRun(*this, &run);
+    const INT_PTR result = DialogBoxParamA(inst, MAKEINTRESOURCEA(m_nIDTemplate),
+                                           ModalOwner(m_pParentWnd), &DialogProc, (LPARAM)this);
+    // The window is gone by now; make sure nothing still points at the run.
+    if (m_hWnd)
+        CWndBackend::DetachDialog(m_hWnd);
+    CWndBackend::SetRun(*this, nullptr);
+    return result;
+}
+
+void CDialog::EndDialog(int nResult) {
+    if (m_hWnd)
+        ::EndDialog(m_hWnd, nResult);
+}
