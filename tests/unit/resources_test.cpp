@@ -1,0 +1,375 @@
+// Checks the compiled resources against the game's layout, and the two
+// readers against malformed input.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "fw/common/dlg_template.h"
+#include "fw/common/res_file.h"
+#include "res/resource.h"
+
+namespace {
+
+// Window style bits, written out here rather than taken from the platform.
+constexpr uint32_t kWsPopup = 0x80000000, kWsChild = 0x40000000, kWsVisible = 0x10000000,
+                   kWsCaption = 0x00C00000, kWsBorder = 0x00800000, kWsSysMenu = 0x00080000,
+                   kWsGroup = 0x00020000, kWsMinimizeBox = 0x00020000, kWsTabStop = 0x00010000;
+constexpr uint32_t kDsModalFrame = 0x80, kDsCenter = 0x800, kDsSetFontBit = 0x40;
+constexpr uint32_t kExAppWindow = 0x40000, kExStaticEdge = 0x20000, kExTransparent = 0x20;
+constexpr uint32_t kBsPush = 0, kBsDefPush = 1, kBsAutoCheck = 3, kBsGroupBox = 7, kBsAutoRadio = 9;
+constexpr uint32_t kSsLeft = 0, kSsCenter = 1, kSsIcon = 3, kSsBlackFrame = 7, kSsGrayFrame = 8,
+                   kSsNoPrefix = 0x80, kSsCenterImage = 0x200, kSsRealSizeImage = 0x800;
+constexpr uint32_t kNumberBox = kWsBorder | kWsTabStop | 0x2000 /*ES_NUMBER*/ |
+                                0x800 /*ES_READONLY*/ | 0x80 /*ES_AUTOHSCROLL*/ | 1 /*ES_CENTER*/;
+
+// One control as the layout wants it; style lists the bits beyond child and visible.
+struct Control {
+    int id;
+    const char* cls;
+    const char* text;
+    uint32_t style, exStyle;
+    int x, y, cx, cy;
+    int icon = -1;
+};
+
+const Control kGameWindow[] = {
+    {1, "button", "Try Again", kWsTabStop | kBsDefPush, 0, 102, 175, 45, 13},
+    {2, "button", "Exit", kWsTabStop | kBsDefPush, 0, 292, 175, 43, 13},
+    {-1, "static", "Quintaro....Are these your lucky numbers!",
+     kWsGroup | kSsCenter | kSsCenterImage, 0, 168, 13, 137, 8},
+    {1002, "edit", "", kNumberBox, kExStaticEdge, 32, 64, 41, 12},
+    {1003, "edit", "", kNumberBox, kExStaticEdge, 107, 64, 41, 12},
+    {1004, "edit", "", kNumberBox, kExStaticEdge, 179, 64, 41, 12},
+    {1005, "edit", "", kNumberBox, kExStaticEdge, 249, 64, 41, 12},
+    {1006, "edit", "", kNumberBox, kExStaticEdge, 319, 64, 41, 12},
+    {1007, "edit", "", kNumberBox, kExStaticEdge, 406, 64, 41, 12},
+    {-1, "static", "1st Num", kWsGroup | kSsCenter, 0, 39, 53, 28, 8},
+    {-1, "static", "2nd Num", kWsGroup | kSsCenter, 0, 111, 53, 30, 8},
+    {-1, "static", "3rd Num", kWsGroup | kSsCenter, 0, 186, 53, 28, 8},
+    {-1, "static", "4th Num", kWsGroup | kSsCenter, 0, 254, 53, 28, 8},
+    {-1, "static", "5th Num", kWsGroup | kSsCenter, 0, 325, 53, 28, 8},
+    {-1, "static", "Bonus  Num", kWsGroup | kSsCenter, 0, 406, 53, 41, 8},
+    {1008, "button", "Get Lucky Numbers", kWsTabStop | kBsDefPush, 0, 45, 23, 71, 12},
+    {1009, "static", "", kSsBlackFrame | kSsCenterImage | kSsRealSizeImage, kExTransparent, 5, 4,
+     465, 202},
+    {1016, "static", "", kWsGroup | kSsBlackFrame | kSsCenterImage, 0, 34, 91, 36, 34},
+    {1017, "static", "", kSsBlackFrame, 0, 110, 91, 36, 34},
+    {1018, "static", "", kSsBlackFrame, 0, 181, 91, 36, 34},
+    {1019, "static", "", kSsBlackFrame, 0, 249, 91, 36, 34},
+    {1020, "static", "", kSsBlackFrame, 0, 322, 91, 36, 34},
+    {1021, "static", "", kSsBlackFrame, 0, 408, 91, 36, 34},
+    {1010, "button", "Spin 1", kWsTabStop | kBsPush, kExStaticEdge, 25, 137, 24, 12},
+    {1011, "button", "Spin 2", kWsTabStop | kBsPush, kExStaticEdge, 100, 137, 24, 12},
+    {1012, "button", "Spin 3", kWsTabStop | kBsPush, kExStaticEdge, 172, 137, 24, 12},
+    {1013, "button", "Spin 4", kWsTabStop | kBsPush, kExStaticEdge, 244, 137, 24, 12},
+    {1014, "button", "Spin 5", kWsTabStop | kBsPush, kExStaticEdge, 315, 137, 24, 12},
+    {1015, "button", "Spin B", kWsTabStop | kBsPush, kExStaticEdge, 400, 137, 26, 12},
+    {1023, "button", "Stop 1", kWsTabStop | kBsPush, kExStaticEdge, 55, 137, 24, 12},
+    {1024, "button", "Stop 2", kWsTabStop | kBsPush, kExStaticEdge, 127, 137, 24, 12},
+    {1025, "button", "Stop 3", kWsTabStop | kBsPush, kExStaticEdge, 199, 137, 24, 12},
+    {1026, "button", "Stop 4", kWsTabStop | kBsPush, kExStaticEdge, 271, 137, 24, 12},
+    {1027, "button", "Stop 5", kWsTabStop | kBsPush, kExStaticEdge, 342, 137, 24, 12},
+    {1028, "button", "Stop B", kWsTabStop | kBsPush, kExStaticEdge, 429, 137, 26, 12},
+    {-1, "static", " Match each Lucky number to each spinning wheel number to find out !  ",
+     kWsGroup | kSsLeft, 0, 150, 28, 229, 8},
+    {1029, "button", "Easy", kWsTabStop | kBsAutoCheck, 0, 15, 172, 27, 9},
+    {1030, "button", "Challenging", kWsTabStop | kBsAutoCheck, 0, 15, 187, 48, 9},
+    {-1, "button", "Play Level", kBsGroupBox, 0, 12, 160, 58, 41},
+    {1032, "static", "", kSsGrayFrame, 0, 11, 45, 455, 110},
+    {-1, "static", "Start >>>", kWsGroup | kSsLeft, 0, 11, 26, 31, 8},
+    {-1, "button", "Quintaro Game Type", kBsGroupBox, 0, 352, 170, 112, 31},
+    {1038, "button", "Super", kWsGroup | kWsTabStop | kBsAutoRadio, 0, 358, 184, 29, 10},
+    {1039, "button", "Power", kWsTabStop | kBsAutoRadio, 0, 395, 184, 32, 10},
+    {1040, "button", "Mega", kWsTabStop | kBsAutoRadio, 0, 430, 184, 28, 10},
+    {-1, "static", " 1. Select Game Type", kWsGroup | kSsLeft, 0, 171, 173, 71, 8},
+    {-1, "static", " 2. Select Play Level", kWsGroup | kSsLeft, 0, 171, 183, 66, 8},
+    {-1, "static", " 3. Get and Match Lucky Numbers", kWsGroup | kSsLeft, 0, 171, 193, 110, 8},
+    {-1, "static", "Instructions :", kWsGroup | kSsLeft, 0, 192, 163, 42, 8},
+    {-1, "static", "", kSsIcon, 0, 439, 14, 20, 20, 271},
+};
+
+const ResourceList& Resources() {
+    static const ResourceList list = [] {
+        ResourceList read;
+        ReadResFile(QUINTARO_RES_FILE, read);
+        return read;
+    }();
+    return list;
+}
+
+bool LoadDialog(int id, DlgTemplate& dlg) {
+    const ResourceEntry* entry = FindResource(Resources(), kRtDialog, id);
+    return entry && ParseDlgTemplate(entry->data.data(), entry->data.size(), dlg);
+}
+
+void ExpectControls(const DlgTemplate& dlg, const std::vector<Control>& want) {
+    ASSERT_EQ(dlg.items.size(), want.size());
+    for (size_t i = 0; i < want.size(); ++i) {
+        const DlgItemTemplate& got = dlg.items[i];
+        const Control& w = want[i];
+        SCOPED_TRACE("control No. " + std::to_string(i + 1));
+        EXPECT_EQ(got.id, w.id);
+        EXPECT_EQ(got.className, w.cls);
+        EXPECT_EQ(got.text, w.text);
+        EXPECT_EQ(got.textOrdinal, w.icon);
+        EXPECT_EQ(got.style, kWsChild | kWsVisible | w.style) << std::hex << got.style;
+        EXPECT_EQ(got.exStyle, w.exStyle);
+        EXPECT_EQ(std::vector<int>({got.x, got.y, got.cx, got.cy}),
+                  std::vector<int>({w.x, w.y, w.cx, w.cy}));
+    }
+}
+
+TEST(Resources, GameWindowTemplate) {
+    DlgTemplate dlg;
+    ASSERT_TRUE(LoadDialog(IDD_WHEELS, dlg));
+    EXPECT_TRUE(dlg.extended);
+    EXPECT_EQ(dlg.style, kWsPopup | kWsVisible | kWsCaption | kWsSysMenu | kWsMinimizeBox |
+                             kDsModalFrame | kDsCenter | kDsSetFontBit);
+    EXPECT_EQ(dlg.exStyle, kExAppWindow);
+    EXPECT_EQ(std::vector<int>({dlg.x, dlg.y, dlg.cx, dlg.cy}), std::vector<int>({0, 0, 475, 211}));
+    EXPECT_EQ(dlg.caption, "Quintaro v2.0");
+    EXPECT_EQ(dlg.faceName, "Arial");
+    EXPECT_EQ(dlg.pointSize, 11);
+    EXPECT_EQ(dlg.weight, 400);
+    EXPECT_FALSE(dlg.italic);
+    EXPECT_EQ(dlg.charset, 0);
+    EXPECT_EQ(dlg.menuOrdinal, -1);
+    EXPECT_EQ(dlg.menuName, "");
+    EXPECT_EQ(dlg.className, "");
+    ExpectControls(dlg, std::vector<Control>(std::begin(kGameWindow), std::end(kGameWindow)));
+}
+
+// Data exchange through IDC_SUPER counts the radios up to the next WS_GROUP.
+TEST(Resources, GameTypeGroupHoldsTheThreeRadios) {
+    DlgTemplate dlg;
+    ASSERT_TRUE(LoadDialog(IDD_WHEELS, dlg));
+    size_t first = 0;
+    while (first < dlg.items.size() && dlg.items[first].id != IDC_SUPER)
+        ++first;
+    ASSERT_LT(first, dlg.items.size());
+    std::vector<int> group = {IDC_SUPER};
+    for (size_t i = first + 1; i < dlg.items.size() && !(dlg.items[i].style & kWsGroup); ++i)
+        group.push_back(dlg.items[i].id);
+    EXPECT_EQ(group, std::vector<int>({IDC_SUPER, IDC_POWER, IDC_MEGA}));
+}
+
+TEST(Resources, AboutBoxTemplate) {
+    DlgTemplate dlg;
+    ASSERT_TRUE(LoadDialog(IDD_ABOUTBOX, dlg));
+    EXPECT_FALSE(dlg.extended);
+    EXPECT_EQ(dlg.style, kWsPopup | kWsCaption | kWsSysMenu | kDsModalFrame | kDsSetFontBit);
+    EXPECT_EQ(std::vector<int>({dlg.x, dlg.y, dlg.cx, dlg.cy}), std::vector<int>({0, 0, 235, 55}));
+    EXPECT_EQ(dlg.caption, "About Quintaro");
+    EXPECT_EQ(dlg.faceName, "MS Sans Serif");
+    EXPECT_EQ(dlg.pointSize, 8);
+    ASSERT_EQ(dlg.items.size(), 4u);
+    std::string credit = dlg.items[2].text; // our own wording: only its place is fixed
+    EXPECT_FALSE(credit.empty());
+    ExpectControls(dlg,
+                   {
+                       {-1, "static", "", kSsIcon, 0, 11, 17, 20, 20, IDI_ABOUT},
+                       {-1, "static", "Quintaro Version 2.0", kWsGroup | kSsLeft | kSsNoPrefix, 0,
+                        40, 10, 119, 8},
+                       {-1, "static", credit.c_str(), kWsGroup | kSsLeft, 0, 40, 25, 119, 8},
+                       {1, "button", "OK", kWsGroup | kWsTabStop | kBsDefPush, 0, 178, 7, 50, 14},
+                   });
+}
+
+TEST(Resources, PlayAgainTemplate) {
+    DlgTemplate dlg;
+    ASSERT_TRUE(LoadDialog(IDD_PLAYAGAIN, dlg));
+    EXPECT_TRUE(dlg.extended);
+    EXPECT_EQ(dlg.style, kWsPopup | kWsCaption | kDsModalFrame | kDsSetFontBit); // no close box
+    EXPECT_EQ(std::vector<int>({dlg.x, dlg.y, dlg.cx, dlg.cy}),
+              std::vector<int>({201, 170, 401, 73}));
+    EXPECT_EQ(dlg.caption, std::string(17, ' ') + "Quintaro v2.0 by ZEPHRA");
+    EXPECT_EQ(dlg.faceName, "MS Sans Serif");
+    EXPECT_EQ(dlg.pointSize, 8);
+    EXPECT_EQ(dlg.weight, 400);
+    ExpectControls(
+        dlg,
+        {
+            {1, "button", "Play Again", kWsTabStop | kBsDefPush, 0, 53, 46, 50, 14},
+            {2, "button", "Exit", kWsTabStop | kBsPush, 0, 286, 46, 50, 14},
+            {-1, "static",
+             "Press  ' Play Again '  to start a new game.     Press  ' Exit '  to close.",
+             kWsGroup | kSsCenter, 0, 85, 28, 211, 11},
+            {-1, "static", "Are these your Lucky numbers?   Maybe they are...you never know !!",
+             kWsGroup | kSsLeft, 0, 82, 7, 222, 8},
+        });
+}
+
+TEST(Resources, StringIconsVersionAndLanguage) {
+    const ResourceList& res = Resources();
+    ASSERT_FALSE(res.empty());
+    EXPECT_EQ(LoadStringResource(res, IDS_ABOUTBOX), "&About Rolento...");
+    EXPECT_EQ(LoadStringResource(res, IDS_ABOUTBOX - 1), ""); // same block, no string
+
+    // Each icon: one 32 x 32 image, present as an icon resource of its own.
+    for (int id : {IDI_ABOUT, IDI_WHEELS, IDI_LOGO}) {
+        SCOPED_TRACE("icon " + std::to_string(id));
+        const ResourceEntry* group = FindResource(res, kRtGroupIcon, id);
+        ASSERT_NE(group, nullptr);
+        ResReader r(group->data.data(), group->data.size());
+        r.Skip(4);
+        EXPECT_EQ(r.U16(), 1); // images
+        EXPECT_EQ(r.U8(), 32);
+        EXPECT_EQ(r.U8(), 32);
+        r.Skip(10);
+        int image = r.U16();
+        ASSERT_TRUE(r.ok());
+        EXPECT_NE(FindResource(res, kRtIcon, image), nullptr);
+    }
+
+    // Version 2.0.0.0 in the fixed part, which opens with its signature.
+    const ResourceEntry* version = FindResource(res, kRtVersion, 1);
+    ASSERT_NE(version, nullptr);
+    ResReader r(version->data.data(), version->data.size());
+    uint32_t word = 0;
+    while (r.ok() && word != 0xFEEF04BD) // the signature sits on a DWORD boundary
+        word = r.U32();
+    r.Skip(4);
+    EXPECT_EQ(r.U32(), 0x00020000u);
+    EXPECT_EQ(r.U32(), 0u);
+    EXPECT_TRUE(r.ok());
+
+    for (const ResourceEntry& entry : res)
+        EXPECT_EQ(entry.language, kLangEnglishUs)
+            << entry.type.ordinal << "/" << entry.name.ordinal;
+}
+
+TEST(Resources, Bitmaps) {
+    std::vector<int> ids;
+    for (int id = 176; id <= 223; ++id)
+        ids.push_back(id);
+    ids.push_back(IDB_FELT);
+    for (int id = 232; id <= 259; ++id)
+        ids.push_back(id);
+    ids.push_back(IDB_BANNER);
+    for (int id = 273; id <= 308; ++id)
+        ids.push_back(id);
+    ASSERT_EQ(ids.size(), 114u);
+
+    int count = 0;
+    for (const ResourceEntry& entry : Resources())
+        count += entry.type == ResId(kRtBitmap);
+    EXPECT_EQ(count, 114);
+    for (int id : ids) {
+        SCOPED_TRACE("bitmap " + std::to_string(id));
+        const ResourceEntry* bmp = FindResource(Resources(), kRtBitmap, id);
+        ASSERT_NE(bmp, nullptr);
+        ResReader r(bmp->data.data(), bmp->data.size());
+        r.Skip(4);
+        int width = int32_t(r.U32()), height = std::abs(int32_t(r.U32()));
+        ASSERT_TRUE(r.ok());
+        int wantWidth = id == IDB_FELT ? 930 : id == IDB_BANNER ? 504 : 72;
+        int wantHeight = id == IDB_FELT ? 430 : id == IDB_BANNER ? 253 : 72;
+        EXPECT_EQ(width, wantWidth);
+        EXPECT_EQ(height, wantHeight);
+    }
+}
+
+// A classic template without a font, a control with creation data, a named
+// class and a title that is a resource number.
+TEST(DlgTemplateParser, ClassicTemplateWithCreationData) {
+    std::vector<uint8_t> b;
+    auto u16 = [&](unsigned v) {
+        b.push_back(uint8_t(v));
+        b.push_back(uint8_t(v >> 8));
+    };
+    auto u32 = [&](uint32_t v) {
+        u16(v & 0xFFFF);
+        u16(v >> 16);
+    };
+    auto sz = [&](std::u16string s) {
+        for (char16_t c : s)
+            u16(c);
+        u16(0);
+    };
+    auto align = [&] {
+        while (b.size() % 4)
+            b.push_back(0);
+    };
+    u32(kWsPopup), u32(0), u16(2), u16(1), u16(2), u16(3), u16(4);
+    u16(0xFFFF), u16(7), sz(u"MyDlg"), sz(u"Caf\u00e9 \u20ac");
+    align();
+    u32(kWsChild), u32(0), u16(5), u16(6), u16(7), u16(8), u16(0xFFFF);
+    sz(u"Spinner"), u16(0xFFFF), u16(5), u16(4), u32(0x09090909);
+    align();
+    u32(kWsChild), u32(kExStaticEdge), u16(-2), u16(0), u16(1), u16(1), u16(42);
+    u16(0xFFFF), u16(0x81), sz(u"x"), u16(0);
+
+    DlgTemplate dlg;
+    ASSERT_TRUE(ParseDlgTemplate(b.data(), b.size(), dlg));
+    EXPECT_FALSE(dlg.extended);
+    EXPECT_EQ(dlg.menuOrdinal, 7);
+    EXPECT_EQ(dlg.className, "MyDlg");
+    EXPECT_EQ(dlg.caption, "Caf\xe9 ?");
+    EXPECT_EQ(dlg.faceName, "");
+    ASSERT_EQ(dlg.items.size(), 2u);
+    EXPECT_EQ(dlg.items[0].id, -1);
+    EXPECT_EQ(dlg.items[0].className, "Spinner");
+    EXPECT_EQ(dlg.items[0].textOrdinal, 5);
+    EXPECT_EQ(dlg.items[1].id, 42);
+    EXPECT_EQ(dlg.items[1].x, -2);
+    EXPECT_EQ(dlg.items[1].exStyle, kExStaticEdge);
+    EXPECT_EQ(dlg.items[1].className, "edit");
+    EXPECT_EQ(dlg.items[1].text, "x");
+
+    // Creation data said to run past the end.
+    b[b.size() - 2] = 8;
+    EXPECT_FALSE(ParseDlgTemplate(b.data(), b.size(), dlg));
+}
+
+// Every cut of a real template, wherever it falls, is refused and leaves the
+// result alone.
+TEST(DlgTemplateParser, RefusesTruncatedTemplates) {
+    const ResourceEntry* entry = FindResource(Resources(), kRtDialog, IDD_WHEELS);
+    ASSERT_NE(entry, nullptr);
+    DlgTemplate dlg;
+    dlg.caption = "untouched";
+    for (size_t size = 0; size < entry->data.size(); ++size) {
+        std::vector<uint8_t> cut(entry->data.begin(), entry->data.begin() + size);
+        ASSERT_FALSE(ParseDlgTemplate(cut.data(), cut.size(), dlg)) << size;
+    }
+    EXPECT_EQ(dlg.caption, "untouched");
+    EXPECT_FALSE(ParseDlgTemplate(nullptr, 0, dlg));
+}
+
+TEST(ResFileReader, RefusesBadSizesAndCuts) {
+    std::vector<uint8_t> file;
+    {
+        std::FILE* f = std::fopen(QUINTARO_RES_FILE, "rb");
+        ASSERT_NE(f, nullptr);
+        for (int c; (c = std::fgetc(f)) != EOF;)
+            file.push_back(uint8_t(c));
+        std::fclose(f);
+    }
+    ResourceList list;
+    ASSERT_TRUE(ParseResFile(file.data(), file.size(), list));
+    ASSERT_EQ(list.size(), Resources().size());
+
+    // The format's opening entry is 32 bytes; the first real one follows.
+    const size_t first = 32;
+    auto patched = [&](size_t at, uint32_t value) {
+        std::vector<uint8_t> copy = file;
+        for (int i = 0; i < 4; ++i)
+            copy[at + i] = uint8_t(value >> (8 * i));
+        return copy;
+    };
+    for (const std::vector<uint8_t>& bad : {
+             patched(first, 0x7FFFFFF0),     // data size past the end
+             patched(first + 4, 0xFFFFFFF0), // header size past the end
+             patched(first + 4, 8),          // header shorter than its own fields
+             std::vector<uint8_t>(file.begin(), file.begin() + first + 20), // cut in a header
+             std::vector<uint8_t>(file.begin(), file.end() - 1),            // cut in the data
+         })
+        EXPECT_FALSE(ParseResFile(bad.data(), bad.size(), list));
+    EXPECT_EQ(list.size(), Resources().size()); // untouched by the refusals
+    EXPECT_FALSE(ReadResFile("/nonexistent/quintaro.res", list));
+}
+
+} // namespace
