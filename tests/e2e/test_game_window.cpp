@@ -1,0 +1,165 @@
+// The opened game window: title, size, every control's place and text, and
+// the state a fresh game starts in.
+#include "game_session.h"
+#include "game_window_template.h"
+#include "screen_pixels.h"
+#include "test_runner.h"
+#include "window_query.h"
+
+#include <cstring>
+
+using namespace e2e;
+
+namespace {
+
+constexpr int kLogoNumber = 50; // the icon control, whose size follows its icon
+constexpr int kBackgroundNumber = 17;
+
+uint32_t colourValue(COLORREF colour) {
+    return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+}
+
+bool childrenMatchTemplate(TestContext& t, const std::vector<HWND>& children) {
+    return t.checkf(children.size() == gameWindowControls().size(),
+                    "the window has %zu controls, the template %zu", children.size(),
+                    gameWindowControls().size());
+}
+
+HWND control(HWND window, int id) {
+    return GetDlgItem(window, id);
+}
+
+} // namespace
+
+E2E_TEST("window.title") {
+    DWORD processId = 0;
+    HWND window = sharedGame(t, &processId);
+    if (!window)
+        return;
+    HWND found = FindWindowA(nullptr, kGameTitle);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(found, &owner);
+    t.check(found != nullptr && owner == processId,
+            "FindWindow(\"Quintaro v2.0\") does not find the game's window");
+    t.checkf(windowText(window) == kGameTitle, "title \"%s\"", windowText(window).c_str());
+    t.check(GetParent(window) == nullptr && GetWindow(window, GW_OWNER) == nullptr,
+            "the game window has a parent or an owner");
+}
+
+E2E_TEST("window.client_size") {
+    HWND window = sharedGame(t);
+    if (!window)
+        return;
+    const SIZE measured = clientSize(window);
+    const SIZE expected = gameClientSize();
+    t.checkf(measured.cx == expected.cx && measured.cy == expected.cy,
+             "client area %ld x %ld, expected %ld x %ld", measured.cx, measured.cy, expected.cx,
+             expected.cy);
+}
+
+E2E_TEST("window.control_layout") {
+    HWND window = sharedGame(t);
+    if (!window)
+        return;
+    const std::vector<HWND> children = childWindows(window);
+    if (!childrenMatchTemplate(t, children))
+        return;
+    for (const TemplateControl& expected : gameWindowControls()) {
+        HWND child = children[expected.number - 1];
+        const int id = GetDlgCtrlID(child);
+        t.checkf((id & 0xFFFF) == (expected.id & 0xFFFF), "control %d: id %d, expected %d",
+                 expected.number, id, expected.id);
+        t.checkf(_stricmp(windowClass(child).c_str(), expected.className) == 0,
+                 "control %d: class %s, expected %s", expected.number, windowClass(child).c_str(),
+                 expected.className);
+        const RECT measured = rectInParent(child);
+        const RECT wanted = pixelRect(expected);
+        if (expected.number == kLogoNumber) {
+            t.checkf(measured.left == wanted.left && measured.top == wanted.top,
+                     "logo icon at (%ld, %ld), expected (%ld, %ld)", measured.left, measured.top,
+                     wanted.left, wanted.top);
+            continue;
+        }
+        t.checkf(sameRect(measured, wanted), "control %d (id %d, \"%s\"): %s, expected %s",
+                 expected.number, expected.id, expected.text, rectText(measured).c_str(),
+                 rectText(wanted).c_str());
+    }
+}
+
+E2E_TEST("window.control_texts") {
+    HWND window = sharedGame(t);
+    if (!window)
+        return;
+    const std::vector<HWND> children = childWindows(window);
+    if (!childrenMatchTemplate(t, children))
+        return;
+    for (const TemplateControl& expected : gameWindowControls()) {
+        // The number boxes are filled when the window opens (window.initial_state).
+        if (!expected.text || std::strcmp(expected.className, "Edit") == 0)
+            continue;
+        const std::string text = windowText(children[expected.number - 1]);
+        t.checkf(text == expected.text, "control %d: \"%s\", expected \"%s\"", expected.number,
+                 text.c_str(), expected.text);
+    }
+}
+
+E2E_TEST("window.initial_state") {
+    HWND window = sharedGame(t);
+    if (!window)
+        return;
+    const int enabledIds[] = {IDCANCEL, 1008, 1029, 1030, 1038, 1039, 1040};
+    const int disabledIds[] = {IDOK, 1010, 1011, 1012, 1013, 1014, 1015,
+                               1023, 1024, 1025, 1026, 1027, 1028};
+    for (int id : enabledIds)
+        t.checkf(IsWindowEnabled(control(window, id)) != 0, "control %d is disabled", id);
+    for (int id : disabledIds)
+        t.checkf(control(window, id) && !IsWindowEnabled(control(window, id)),
+                 "control %d is enabled", id);
+
+    const int checkedIds[] = {1029, 1038};
+    const int uncheckedIds[] = {1030, 1039, 1040};
+    for (int id : checkedIds)
+        t.checkf(buttonChecked(control(window, id)), "control %d is not checked", id);
+    for (int id : uncheckedIds)
+        t.checkf(control(window, id) && !buttonChecked(control(window, id)),
+                 "control %d is checked", id);
+
+    for (int id = 1002; id <= 1007; ++id) {
+        const std::string text = windowText(control(window, id));
+        t.checkf(text == "0", "number box %d shows \"%s\"", id, text.c_str());
+    }
+
+    // "Try Again" is disabled, so the first enabled tab stop takes the focus.
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    if (t.check(GetGUIThreadInfo(thread, &info) != 0, "no thread information for the game"))
+        t.checkf(info.hwndFocus == control(window, IDCANCEL), "focus on id %d, expected Exit",
+                 info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : 0);
+}
+
+E2E_TEST("window.painted") {
+    HWND window = sharedGame(t);
+    if (!window)
+        return;
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    const ScreenImage whole = captureScreen(frame);
+    const ScreenImage client = captureClientArea(window);
+    if (!t.check(!whole.empty() && !client.empty(), "cannot copy the window from the screen"))
+        return;
+    // The felt covers the background frame; only the controls on top of it may
+    // show the plain dialog colour, and they cover a small part of it.
+    const RECT felt = pixelRect(gameWindowControls()[kBackgroundNumber - 1]);
+    const uint32_t face = colourValue(GetSysColor(COLOR_BTNFACE));
+    size_t plain = 0;
+    for (int y = felt.top; y < felt.bottom && y < client.height; ++y)
+        for (int x = felt.left; x < felt.right && x < client.width; ++x)
+            plain += client.at(x, y) == face;
+    const size_t area = static_cast<size_t>(felt.right - felt.left) * (felt.bottom - felt.top);
+    t.checkf(plain * 4 < area,
+             "%zu of the %zu pixels of the background frame are plain dialog colour", plain, area);
+    if (!t.options().screenshotPath.empty())
+        t.checkf(saveBmp(whole, t.options().screenshotPath), "cannot write %s",
+                 t.options().screenshotPath.c_str());
+}

@@ -1,0 +1,97 @@
+// Every way the player leaves ends the process at once with status 1.
+#include "game_session.h"
+#include "mouse_keys.h"
+#include "test_runner.h"
+#include "window_query.h"
+
+using namespace e2e;
+
+namespace {
+
+constexpr DWORD kLeaveStatus = 1;
+
+// A point of the caption that the window reports as its close box, found by
+// asking the window itself, since the frame's metrics vary with the theme.
+bool findCloseBox(HWND window, POINT* point) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    const int captionBottom =
+        frame.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION);
+    for (int y = frame.top + 2; y < captionBottom; y += 2)
+        for (int x = frame.right - 2; x > frame.right - 80; x -= 2) {
+            DWORD_PTR hit = 0;
+            if (SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG,
+                                    2000, &hit) &&
+                hit == HTCLOSE) {
+                *point = {x - 3, y + 3}; // a little inside the box's corner
+                return true;
+            }
+        }
+    return false;
+}
+
+void pressWithAlt(WORD virtualKey) {
+    INPUT inputs[4]{};
+    const WORD keys[4] = {VK_MENU, virtualKey, virtualKey, VK_MENU};
+    for (int i = 0; i < 4; ++i) {
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = keys[i];
+        inputs[i].ki.wScan = static_cast<WORD>(MapVirtualKeyA(keys[i], MAPVK_VK_TO_VSC));
+        inputs[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+    }
+    SendInput(4, inputs, sizeof(INPUT));
+}
+
+} // namespace
+
+E2E_TEST("exit.button_click") {
+    GameProcess game;
+    HWND window = launchGame(t, game);
+    if (!window)
+        return;
+    if (t.check(clickWindow(GetDlgItem(window, IDCANCEL)), "cannot click \"Exit\""))
+        expectExitStatus(t, game, kLeaveStatus);
+}
+
+E2E_TEST("exit.escape_key") {
+    GameProcess game;
+    HWND window = launchGame(t, game);
+    if (!window)
+        return;
+    if (!t.check(bringToFront(window), "the game window does not come to the front"))
+        return;
+    pressKey(VK_ESCAPE);
+    expectExitStatus(t, game, kLeaveStatus);
+}
+
+E2E_TEST("exit.alt_f4_key") {
+    GameProcess game;
+    HWND window = launchGame(t, game);
+    if (!window)
+        return;
+    if (!t.check(bringToFront(window), "the game window does not come to the front"))
+        return;
+    pressWithAlt(VK_F4);
+    expectExitStatus(t, game, kLeaveStatus);
+}
+
+E2E_TEST("exit.close_command") {
+    GameProcess game;
+    HWND window = launchGame(t, game);
+    if (!window)
+        return;
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    expectExitStatus(t, game, kLeaveStatus);
+}
+
+E2E_TEST("exit.close_box_click") {
+    GameProcess game;
+    HWND window = launchGame(t, game);
+    if (!window)
+        return;
+    POINT closeBox{};
+    if (!t.check(findCloseBox(window, &closeBox), "the window reports no close box"))
+        return;
+    if (t.check(clickAt(closeBox), "cannot click the close box"))
+        expectExitStatus(t, game, kLeaveStatus);
+}
