@@ -1,0 +1,217 @@
+// The script of input events and the platform's message queue: what waits,
+// in which order it is taken, and where each event goes.
+#include <algorithm>
+
+#include "fw/sim/sim_state.h"
+
+namespace sim::internal {
+
+namespace {
+
+void Schedule(long long at, EventKind kind, int code, const CWnd* target) {
+    State& s = S();
+    Event e{at, s.nextSeq++, kind, code, target};
+    auto pos = std::upper_bound(s.events.begin(), s.events.end(), e,
+                                [](const Event& a, const Event& b) { return a.at < b.at; });
+    s.events.insert(pos, e);
+}
+
+WPARAM Command(int id) {
+    return WPARAM(id & 0xFFFF) | WPARAM(BN_CLICKED) << 16;
+}
+
+Window* ControlOf(Window* dlg, int id) {
+    for (Window* control : dlg->controls)
+        if (control->id == id)
+            return control;
+    return nullptr;
+}
+
+constexpr int kBsAutoCheckBox = 3, kBsAuto3State = 6, kBsGroupBox = 7, kBsAutoRadioButton = 9;
+
+// The auto styles change their own check state before the click reports.
+void ToggleSelf(Window* button) {
+    if (IsButtonOfKind(button, {kBsAutoCheckBox}))
+        button->check = button->check ? 0 : 1;
+    else if (IsButtonOfKind(button, {kBsAuto3State}))
+        button->check = (button->check + 1) % 3;
+    else if (IsButtonOfKind(button, {kBsAutoRadioButton})) {
+        // The other radio buttons of its group (from the control that starts
+        // the group to the next one) lose their check.
+        const std::vector<Window*>& all = button->dialog->controls;
+        const size_t at = size_t(std::find(all.begin(), all.end(), button) - all.begin());
+        size_t first = at;
+        while (first > 0 && !(all[first]->style & WS_GROUP))
+            --first;
+        for (size_t i = first; i < all.size() && (i == first || !(all[i]->style & WS_GROUP)); ++i)
+            if (IsRadio(all[i]))
+                all[i]->check = 0;
+        button->check = 1;
+    }
+}
+
+// Where input goes: the named window, or the one in front; only a window in
+// front and enabled takes it.
+Window* InputTarget(const Event& e) {
+    Window* front = FrontWindow();
+    Window* w = e.target ? Find(e.target) : front;
+    return w && w == front && w->enabled ? w : nullptr;
+}
+
+void DispatchInput(const Event& e, bool dialogKeys) {
+    Window* w = InputTarget(e);
+    if (!w) {
+        if (e.kind == EventKind::Release)
+            S().capture = nullptr;
+        return;
+    }
+    switch (e.kind) {
+    case EventKind::Press: {
+        Window* control = ControlOf(w, e.code);
+        const bool clickable =
+            control && control->className == "button" && !IsButtonOfKind(control, {kBsGroupBox});
+        S().capture = clickable && ClickMayReach(control) ? control->hwnd : nullptr;
+        break;
+    }
+    case EventKind::Release: {
+        Window* control = ControlOf(w, e.code);
+        const bool pressed = control && S().capture == control->hwnd;
+        S().capture = nullptr;
+        if (pressed && ClickMayReach(control)) {
+            ToggleSelf(control);
+            Send(w, WM_COMMAND, Command(e.code), reinterpret_cast<LPARAM>(control->hwnd));
+        }
+        break;
+    }
+    case EventKind::KeyDown:
+        // The dialog keyboard handling of a modal loop: Escape cancels.
+        if (dialogKeys && e.code == kVkEscape) {
+            CWnd* cancel = w->object->GetDlgItem(IDCANCEL);
+            Send(w, WM_COMMAND, Command(IDCANCEL),
+                 reinterpret_cast<LPARAM>(cancel ? cancel->m_hWnd : nullptr));
+        }
+        break;
+    case EventKind::SysCommand:
+        Send(w, WM_SYSCOMMAND, WPARAM(e.code), 0);
+        break;
+    default:
+        break; // key releases and mouse moves change nothing
+    }
+}
+
+// Due paint requests make their windows invalid; they are painted later.
+void MarkDuePaints() {
+    State& s = S();
+    for (auto it = s.events.begin(); it != s.events.end() && it->at <= s.now;) {
+        if (it->kind != EventKind::Paint) {
+            ++it;
+            continue;
+        }
+        Window* w = it->target ? Find(it->target) : FrontWindow();
+        if (w && w->open)
+            w->needsPaint = true;
+        it = s.events.erase(it);
+    }
+}
+
+Window* WindowToPaint() {
+    for (auto& entry : S().windows)
+        if (entry.second->open && entry.second->needsPaint)
+            return entry.second.get();
+    return nullptr;
+}
+
+} // namespace
+
+bool TakeOne(bool dialogKeys) {
+    State& s = S();
+    MarkDuePaints();
+    if (!s.posted.empty()) {
+        const Posted p = s.posted.front();
+        s.posted.pop_front();
+        if (Window* w = Find(p.target))
+            Send(w, p.message, p.wParam, p.lParam);
+        return true;
+    }
+    if (!s.events.empty() && s.events.front().at <= s.now) {
+        const Event e = s.events.front();
+        s.events.erase(s.events.begin());
+        DispatchInput(e, dialogKeys);
+        return true;
+    }
+    if (Window* w = WindowToPaint()) {
+        w->needsPaint = false;
+        Send(w, WM_PAINT, 0, 0);
+        return true;
+    }
+    return false;
+}
+
+long long NextEventTime() {
+    const State& s = S();
+    if (!s.posted.empty() || WindowToPaint())
+        return s.now;
+    return s.events.empty() ? -1 : std::max(s.now, s.events.front().at);
+}
+
+void DropEventsFor(const CWnd* target) {
+    auto& events = S().events;
+    events.erase(std::remove_if(events.begin(), events.end(),
+                                [&](const Event& e) { return e.target == target; }),
+                 events.end());
+}
+
+void DropInputBetween(long long from, long long to) {
+    auto& events = S().events;
+    events.erase(std::remove_if(events.begin(), events.end(),
+                                [&](const Event& e) {
+                                    return e.kind != EventKind::Paint && e.at > from && e.at <= to;
+                                }),
+                 events.end());
+}
+
+} // namespace sim::internal
+
+namespace sim {
+
+using namespace internal;
+
+void ScheduleClick(long long atMs, int controlId, const CWnd* window) {
+    SchedulePress(atMs, controlId, window);
+    ScheduleRelease(atMs, controlId, window);
+}
+
+void SchedulePress(long long atMs, int controlId, const CWnd* window) {
+    Schedule(atMs, EventKind::Press, controlId, window);
+}
+
+void ScheduleRelease(long long atMs, int controlId, const CWnd* window) {
+    Schedule(atMs, EventKind::Release, controlId, window);
+}
+
+void ScheduleKey(long long atMs, int vk, const CWnd* window) {
+    Schedule(atMs, EventKind::KeyDown, vk, window);
+    Schedule(atMs, EventKind::KeyUp, vk, window);
+}
+
+void SchedulePaint(long long atMs, const CWnd* window) {
+    Schedule(atMs, EventKind::Paint, 0, window);
+}
+
+void ScheduleSysCommand(long long atMs, UINT code, const CWnd* window) {
+    Schedule(atMs, EventKind::SysCommand, int(code), window);
+}
+
+void ScheduleBurst(long long atMs, int count) {
+    for (int i = 0; i < count; ++i)
+        Schedule(atMs, EventKind::Dummy, 0, nullptr);
+}
+
+size_t PendingEvents() {
+    size_t invalid = 0;
+    for (auto& entry : S().windows)
+        invalid += entry.second->open && entry.second->needsPaint;
+    return S().events.size() + S().posted.size() + invalid;
+}
+
+} // namespace sim

@@ -1,0 +1,144 @@
+// What tests read of the simulated windows, surfaces and objects.
+#include <stdexcept>
+
+#include "fw/sim/sim_state.h"
+
+using namespace sim::internal;
+
+namespace {
+
+Window* DialogOrFront(const CWnd* window) {
+    Window* w = window ? Find(window) : FrontWindow();
+    if (!w || !w->IsDialog())
+        throw std::out_of_range(window ? "not a window of the sim" : "no dialog in front");
+    return w;
+}
+
+Window* Control(int id, const CWnd* window) {
+    Window* dlg = DialogOrFront(window);
+    for (Window* control : dlg->controls)
+        if (control->id == id)
+            return control;
+    throw std::out_of_range("no control " + std::to_string(id) + " in dialog " +
+                            std::to_string(dlg->templateId));
+}
+
+// The platform's kind of control-colour request for each control.
+UINT CtlColorKind(const Window* w) {
+    if (w->IsDialog())
+        return CTLCOLOR_DLG;
+    if (w->className == "edit")
+        return (w->style & kEsReadOnly) || !w->enabled ? CTLCOLOR_STATIC : CTLCOLOR_EDIT;
+    if (w->className == "listbox")
+        return CTLCOLOR_LISTBOX;
+    if (w->className == "scrollbar")
+        return CTLCOLOR_SCROLLBAR;
+    if (w->className == "button" && !IsButtonOfKind(w, {2, 3, 4, 5, 6, 7, 9}))
+        return CTLCOLOR_BTN; // push buttons; check boxes, radios and group boxes count as static
+    return CTLCOLOR_STATIC;
+}
+
+} // namespace
+
+namespace sim {
+
+CDialog* Front() {
+    Window* w = FrontWindow();
+    return w ? static_cast<CDialog*>(w->object) : nullptr;
+}
+
+std::vector<CDialog*> OpenDialogs() {
+    std::vector<CDialog*> dialogs;
+    for (const Layer& layer : S().stack)
+        if (Window* w = Find(layer.window))
+            dialogs.push_back(static_cast<CDialog*>(w->object));
+    return dialogs;
+}
+
+bool IsOpen(const CWnd& dialog) {
+    Window* w = Find(&dialog);
+    return w && w->open;
+}
+
+bool IsWindowEnabled(const CWnd& dialog) {
+    return DialogOrFront(&dialog)->enabled;
+}
+
+INT_PTR EndResult(const CWnd& dialog) {
+    Window* w = Find(&dialog);
+    return w && w->ended ? w->result : -1;
+}
+
+std::string Text(int controlId, const CWnd* window) {
+    return Control(controlId, window)->text;
+}
+
+bool IsEnabled(int controlId, const CWnd* window) {
+    return Control(controlId, window)->enabled;
+}
+
+int Check(int controlId, const CWnd* window) {
+    return Control(controlId, window)->object->GetCheck();
+}
+
+std::vector<MenuItem> SystemMenu(const CWnd& dialog) {
+    return DialogOrFront(&dialog)->sysMenu;
+}
+
+HICON WindowIcon(const CWnd& dialog, bool big) {
+    return DialogOrFront(&dialog)->icons[big ? ICON_BIG : ICON_SMALL];
+}
+
+void SetIconic(const CWnd& dialog, bool iconic) {
+    DialogOrFront(&dialog)->iconic = iconic;
+}
+
+CtlColorReply RequestCtlColor(int controlId, const CWnd* window) {
+    Window* dlg = DialogOrFront(window);
+    Window* target = controlId == 0 ? dlg : Control(controlId, window);
+    const UINT kind = CtlColorKind(target);
+    HDC hdc = NewSurface(target->hwnd, false);
+    const LRESULT brush = Send(dlg, WM_CTLCOLORMSGBOX + kind, reinterpret_cast<WPARAM>(hdc),
+                               reinterpret_cast<LPARAM>(target->hwnd));
+    const COLORREF bkColor = S().surfaces[hdc].bkColor;
+    FreeSurface(hdc);
+    return CtlColorReply{kind, reinterpret_cast<HBRUSH>(brush), bkColor};
+}
+
+const std::vector<DrawCall>& DrawLog() {
+    return S().drawLog;
+}
+
+void ClearDrawLog() {
+    S().drawLog.clear();
+}
+
+std::vector<DrawCall> DrawsOn(int controlId, const CWnd* window) {
+    std::vector<DrawCall> draws;
+    for (const DrawCall& call : S().drawLog)
+        if (call.controlId == controlId && (!window || call.window == window))
+            draws.push_back(call);
+    return draws;
+}
+
+int LiveSurfaces() {
+    return S().liveSurfaces;
+}
+
+int SurfacesTaken() {
+    return S().surfacesTaken;
+}
+
+int LiveBitmaps() {
+    return int(S().bitmaps.size());
+}
+
+int BitmapsLoaded() {
+    return S().bitmapsLoaded;
+}
+
+COLORREF LastBkColor() {
+    return S().lastBkColor;
+}
+
+} // namespace sim

@@ -1,0 +1,118 @@
+// Resources from the compiled .res of the build: templates, the string
+// table, icons and bitmaps.
+#include "fw/common/res_file.h"
+#include "fw/sim/sim_state.h"
+
+#ifndef QUINTARO_RES_FILE
+#define QUINTARO_RES_FILE ""
+#endif
+
+namespace {
+
+using namespace sim::internal;
+
+struct Resources {
+    std::string path = QUINTARO_RES_FILE;
+    bool loaded = false;
+    ResourceList list;
+};
+
+Resources& Res() {
+    static Resources res;
+    return res;
+}
+
+// Read once; a file that cannot be read leaves every resource missing.
+const ResourceList& List() {
+    Resources& res = Res();
+    if (!res.loaded) {
+        res.loaded = true;
+        if (!ReadResFile(res.path, res.list))
+            res.list.clear();
+    }
+    return res.list;
+}
+
+const ResourceEntry* FindEntry(int type, UINT id) {
+    return FindResource(List(), type, int(id));
+}
+
+// Icons are shared: one handle per resource, the same for every load.
+constexpr uintptr_t kIconBase = 0x7100000;
+
+// Width and height from the header of a packed bitmap (info or core form).
+bool BitmapSize(const std::vector<uint8_t>& data, int& width, int& height) {
+    ResReader r(data.data(), data.size());
+    const uint32_t headerSize = r.U32();
+    if (headerSize == 12) {
+        width = r.U16();
+        height = r.U16();
+    } else {
+        width = int(r.U32());
+        height = int(r.U32());
+        if (height < 0)
+            height = -height;
+    }
+    return r.ok() && width > 0;
+}
+
+} // namespace
+
+namespace sim::internal {
+
+bool LoadDialogTemplate(UINT id, DlgTemplate& out) {
+    const ResourceEntry* entry = FindEntry(kRtDialog, id);
+    return entry && ParseDlgTemplate(entry->data.data(), entry->data.size(), out);
+}
+
+} // namespace sim::internal
+
+namespace sim {
+
+void UseResourceFile(const std::string& path) {
+    Res() = Resources();
+    Res().path = path;
+}
+
+int BitmapResource(HBITMAP bitmap) {
+    auto it = S().bitmaps.find(bitmap);
+    return it == S().bitmaps.end() ? -1 : it->second.resourceId;
+}
+
+int IconResource(HICON icon) {
+    const uintptr_t value = reinterpret_cast<uintptr_t>(icon);
+    if (value <= kIconBase || value > kIconBase + 0xFFFF)
+        return -1;
+    return int(value - kIconBase);
+}
+
+} // namespace sim
+
+BOOL CString::LoadString(UINT nID) {
+    m_text = LoadStringResource(List(), int(nID));
+    return !m_text.empty();
+}
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const {
+    if (nIDResource == 0 || nIDResource > 0xFFFF || !FindEntry(kRtGroupIcon, nIDResource))
+        return nullptr;
+    return reinterpret_cast<HICON>(kIconBase + nIDResource);
+}
+
+// The one module holds every resource; like the framework, the lookup
+// answers the program's module whether or not the resource is there.
+HINSTANCE AfxFindResourceHandle(UINT, UINT) {
+    static char module;
+    return reinterpret_cast<HINSTANCE>(&module);
+}
+
+HBITMAP AfxLoadBitmap(HINSTANCE hInst, UINT nID) {
+    const ResourceEntry* entry = hInst ? FindEntry(kRtBitmap, nID) : nullptr;
+    int width = 0, height = 0;
+    if (!entry || !BitmapSize(entry->data, width, height))
+        return nullptr;
+    HBITMAP handle = reinterpret_cast<HBITMAP>(NewHandle());
+    S().bitmaps[handle] = Bitmap{int(nID), width, height};
+    ++S().bitmapsLoaded;
+    return handle;
+}

@@ -1,0 +1,232 @@
+// The simulated platform, as tests drive and inspect it.
+//
+// Game code runs natively against this backend: windows are built from the
+// real dialog templates of the compiled resources, time is a virtual clock
+// in milliseconds, and input is a script of events at virtual times. The
+// model keeps what the game relies on and no more:
+//
+// - Input goes to the window in front (the innermost running dialog) when
+//   it is handled, unless an event names its window. A click is a press and
+//   a release, two queued events; the release sends BN_CLICKED only if the
+//   press was taken by that button and, from press to release, the button
+//   stayed enabled and its window stayed in front and enabled (disabling
+//   the button in between cancels the click, as the platform's capture
+//   does). Auto check boxes and auto radio buttons change their check state
+//   before they report the click. Only buttons report clicks.
+// - Waiting events are taken in the platform's order: posted messages
+//   first, then input in time order, then paint requests, which merge per
+//   window until painted. The sim never invalidates a window by itself: a
+//   paint happens only when a test schedules one.
+// - A dialog's modal loop handles one event at a time with the dialog
+//   keyboard handling (Escape sends IDCANCEL); when nothing is due it moves
+//   the clock to the next event; when the script is exhausted it returns -1.
+//   AfxPumpWaitingMessage takes at most one due event and never moves the
+//   clock; it applies no keyboard handling (a key is just consumed).
+// - The default processing of the Close system command closes the dialog
+//   the platform's way: WM_CLOSE posts the IDCANCEL command, so it is
+//   handled by the next event taken. Minimize and Restore set the iconic
+//   state.
+// - A modal run with a scripted answer creates no window: its owner is
+//   disabled, the clock moves on by the hold time and the answer returns.
+//   Input due during the hold went to that dialog and is dropped; paint
+//   requests due then wait for the next loop or pump.
+// - AfxExit throws ProcessExit; any move of the clock past the deadline
+//   throws Deadline (a spin nobody stops would otherwise never end). Both
+//   unwind through the game, and the sim's running dialogs are taken down
+//   on the way; call Reset() before the next test.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "fw/afxwin.h"
+
+namespace sim {
+
+// ---- The process, the clock and the random source -------------------------
+
+// Thrown by AfxExit: the platform ending the process with this status.
+struct ProcessExit {
+    int status;
+};
+// Thrown when the clock would pass the deadline.
+struct Deadline {
+    long long atMs;
+};
+
+// Fresh state: clock 0, default epoch and deadline, no windows, no events,
+// no answers, counters and logs cleared, the host generator back.
+void Reset();
+
+long long Now();
+// Calendar seconds at clock 0 (AfxTime = epoch + clock / 1000).
+void SetEpoch(long long seconds);
+constexpr long long kDefaultEpoch = 1000000000;
+// Absolute virtual time beyond which the clock may not move.
+void SetDeadline(long long atMs);
+constexpr long long kDefaultDeadlineMs = 60LL * 60 * 1000;
+
+// Replaces the generator behind AfxRand: AfxRand returns what the function
+// returns, unreduced. An empty function brings the host generator back.
+void SetRandomSource(std::function<int()> source);
+// Every seed given to AfxSrand, in order.
+const std::vector<unsigned>& Seeds();
+// The status of the last AfxExit, or -1 when none happened.
+int ExitStatus();
+
+// ---- Scripted input ---------------------------------------------------------
+// `window` null means the window in front when the event is handled; a named
+// window that is not in front and enabled then drops its input.
+
+constexpr int kVkReturn = 0x0D;
+constexpr int kVkEscape = 0x1B;
+constexpr UINT kScSize = 0xF000;
+constexpr UINT kScMaximize = 0xF030;
+
+void ScheduleClick(long long atMs, int controlId, const CWnd* window = nullptr);
+void SchedulePress(long long atMs, int controlId, const CWnd* window = nullptr);
+void ScheduleRelease(long long atMs, int controlId, const CWnd* window = nullptr);
+// A key pressed and released: two events.
+void ScheduleKey(long long atMs, int vk, const CWnd* window = nullptr);
+// The window becomes invalid at that time and is painted when nothing else waits.
+void SchedulePaint(long long atMs, const CWnd* window = nullptr);
+// A system-menu command, or the close box (SC_CLOSE).
+void ScheduleSysCommand(long long atMs, UINT code, const CWnd* window = nullptr);
+// count separate input events that do nothing (mouse moves), each taking one
+// turn of the pump.
+void ScheduleBurst(long long atMs, int count);
+// Events not yet handled, paint requests included.
+size_t PendingEvents();
+
+// ---- Modal runs -------------------------------------------------------------
+
+// The next DoModal of this template returns `result` after the player kept
+// the dialog open for holdMs, without creating it. Answers are used in the
+// order given; the last one stays in force for every later run.
+void AnswerModal(UINT templateId, INT_PTR result, long long holdMs = 0);
+
+struct ModalRun {
+    UINT templateId;
+    const CWnd* dialog; // identity only: the object may be gone
+    const CWnd* owner;  // null when no window was in front
+    bool scripted;
+    long long startMs;
+    long long endMs; // -1 while running
+    INT_PTR result;  // -1 while running, or when the run could not start or ran out of script
+};
+// Every DoModal, in the order the runs started.
+const std::vector<ModalRun>& ModalRuns();
+
+// Opens a dialog without a modal loop, as DoModal would start it: built from
+// its template, in front (the previous front window owns it and is
+// disabled), OnInitDialog called. False when its template is missing.
+bool Open(CDialog& dialog);
+// Takes an opened dialog down (its owner enabled again); nothing if not open.
+void Close(CDialog& dialog);
+// Handles events as the front window's modal loop would, moving the clock
+// to each, until none is left or an opened dialog ends.
+void RunUntilIdle();
+// The same up to Now() + ms; the clock ends there.
+void Advance(long long ms);
+// Handles one due event as AfxPumpWaitingMessage does; false when none is due.
+bool PumpOne();
+
+// ---- Windows ----------------------------------------------------------------
+// Functions taking a window and a control id look in that dialog, or in the
+// front dialog when it is null, and throw std::out_of_range when there is no
+// such window or control. A dialog stays readable after its run ends, until
+// its object is destroyed.
+
+// The dialog in front; null when none, or when a scripted run is in front.
+CDialog* Front();
+// The dialogs that are running or open, bottom to top.
+std::vector<CDialog*> OpenDialogs();
+bool IsOpen(const CWnd& dialog);
+bool IsWindowEnabled(const CWnd& dialog);
+// The EndDialog value; -1 when the dialog has not ended.
+INT_PTR EndResult(const CWnd& dialog);
+
+std::string Text(int controlId, const CWnd* window = nullptr);
+bool IsEnabled(int controlId, const CWnd* window = nullptr);
+int Check(int controlId, const CWnd* window = nullptr);
+
+struct MenuItem {
+    UINT flags;
+    UINT_PTR id;
+    std::string text;
+    bool operator==(const MenuItem& o) const {
+        return flags == o.flags && id == o.id && text == o.text;
+    }
+};
+// The system menu, top to bottom; empty for a window without one.
+std::vector<MenuItem> SystemMenu(const CWnd& dialog);
+
+HICON WindowIcon(const CWnd& dialog, bool big);
+void SetIconic(const CWnd& dialog, bool iconic);
+
+// A control-colour request as a control (or, for id 0, the dialog itself)
+// makes it when it paints: the kind of the platform's message, the brush
+// that the window answered and the background colour left on the surface.
+struct CtlColorReply {
+    UINT kind; // CTLCOLOR_STATIC, CTLCOLOR_EDIT, CTLCOLOR_BTN, CTLCOLOR_DLG ...
+    HBRUSH brush;
+    COLORREF bkColor;
+};
+CtlColorReply RequestCtlColor(int controlId, const CWnd* window = nullptr);
+// The platform's default brushes of the control-colour request.
+HBRUSH FaceBrush();
+HBRUSH WindowBrush();
+constexpr COLORREF kFaceColor = RGB(240, 240, 240);
+constexpr COLORREF kWindowColor = RGB(255, 255, 255);
+
+// ---- Drawing and resources --------------------------------------------------
+
+// One drawing: an image of an image list, or (list null) an icon.
+struct DrawCall {
+    const CWnd* window; // the dialog of the surface
+    int controlId;      // the control of the surface; 0 for the dialog's paint surface
+    const CImageList* list;
+    int image;
+    HICON icon;
+    int x, y;
+    long long atMs;
+};
+const std::vector<DrawCall>& DrawLog();
+void ClearDrawLog();
+// The draws of one control, in order (window null: any window).
+std::vector<DrawCall> DrawsOn(int controlId, const CWnd* window = nullptr);
+
+// Surfaces handed out by GetDC and CPaintDC and not given back.
+int LiveSurfaces();
+int SurfacesTaken();
+// Bitmaps loaded and not deleted; all loads.
+int LiveBitmaps();
+int BitmapsLoaded();
+int LiveImageLists();
+// The colour of the last SetBkColor on any surface; CLR_INVALID if none.
+COLORREF LastBkColor();
+constexpr COLORREF kClrInvalid = 0xFFFFFFFF;
+
+struct ImageInfo {
+    int resourceId; // bitmap it was copied from
+    COLORREF mask;
+    int part; // which cx-wide slice of that bitmap
+};
+struct ImageListInfo {
+    bool created;
+    int cx, cy;
+    UINT flags;
+    int initial, grow;
+    std::vector<ImageInfo> images;
+};
+ImageListInfo DescribeImageList(const CImageList& list);
+
+// The resource a handle was loaded from; -1 for a handle the sim never made.
+int BitmapResource(HBITMAP bitmap);
+int IconResource(HICON icon);
+
+// Reads resources from this .res file instead of the build's own.
+void UseResourceFile(const std::string& path);
+
+} // namespace sim
