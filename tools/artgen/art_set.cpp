@@ -1,0 +1,72 @@
+#include "art_set.h"
+
+#include "banner.h"
+#include "bmp_writer.h"
+#include "felt.h"
+#include "icon.h"
+#include "ico_writer.h"
+#include "tiles.h"
+
+#include "gfx/tile_ids.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace artgen {
+
+namespace {
+constexpr int kMainBlankId = 223;  // IDB_MAIN_BLANK
+constexpr int kFeltId = 231;       // IDB_FELT
+constexpr int kBonusBlankId = 232; // IDB_BONUS_BLANK
+constexpr int kBannerId = 263;     // IDB_BANNER
+constexpr int kMainHighest = 75;
+constexpr int kBonusHighest = 35;
+} // namespace
+
+std::vector<int> BitmapIds() {
+    std::vector<int> ids{kMainBlankId, kFeltId, kBonusBlankId, kBannerId};
+    for (int n = 1; n <= kMainHighest; ++n)
+        ids.push_back(MainTileId(n));
+    for (int n = 1; n <= kBonusHighest; ++n)
+        ids.push_back(BonusTileId(n));
+    std::sort(ids.begin(), ids.end());
+    if (ids.size() != 114 || std::adjacent_find(ids.begin(), ids.end()) != ids.end())
+        throw std::logic_error("the bitmap table must hold 114 distinct ids");
+    return ids;
+}
+
+IndexedImage RenderBitmap(int id) {
+    switch (id) {
+    case kMainBlankId:
+        return PaintMainBlank();
+    case kFeltId:
+        return PaintFelt();
+    case kBonusBlankId:
+        return PaintBonusBlank();
+    case kBannerId:
+        return PaintBanner();
+    default:
+        break;
+    }
+    for (int n = 1; n <= kMainHighest; ++n)
+        if (MainTileId(n) == id)
+            return PaintMainTile(n);
+    for (int n = 1; n <= kBonusHighest; ++n)
+        if (BonusTileId(n) == id)
+            return PaintBonusTile(n);
+    throw std::runtime_error("no bitmap has the id " + std::to_string(id));
+}
+
+std::string BitmapFileName(int id) {
+    return "bitmap_" + std::to_string(id) + ".bmp";
+}
+
+std::vector<uint8_t> BitmapFile(int id) {
+    return EncodeBmp(RenderBitmap(id));
+}
+
+std::vector<uint8_t> IconFile() {
+    return EncodeIco(PaintIcon());
+}
+
+} // namespace artgen
