@@ -129,7 +129,8 @@ bool TakeOne(bool dialogKeys) {
     if (!s.posted.empty()) {
         const Posted p = s.posted.front();
         s.posted.pop_front();
-        if (Window* w = Find(p.target))
+        // A window taken down meanwhile no longer receives it.
+        if (Window* w = Find(p.target); w && (w->open || !w->IsDialog()))
             Send(w, p.message, p.wParam, p.lParam);
         return true;
     }

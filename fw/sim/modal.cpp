@@ -58,10 +58,10 @@ INT_PTR RunScripted(CDialog& dlg, const Answer& answer) {
     Window* owner = OwnerFor(CWndBackend::Parent(dlg));
     const size_t run = RecordRun(dlg, owner, true);
     OwnerLock lock(owner);
-    s.stack.push_back({nullptr, dlg.GetTemplateId()});
+    s.stack.push_back(nullptr);
     struct Unstack {
         ~Unstack() {
-            if (!S().stack.empty() && !S().stack.back().window)
+            if (!S().stack.empty() && !S().stack.back())
                 S().stack.pop_back();
         }
     } unstack;
@@ -99,7 +99,7 @@ void PushDialog(Window* w, CWnd* parent) {
         w->ownerDisabled = true;
     }
     S().capture = nullptr;
-    S().stack.push_back({w->hwnd, w->templateId});
+    S().stack.push_back(w->hwnd);
     w->open = true;
     w->ended = false;
     w->result = -1;
@@ -108,7 +108,7 @@ void PushDialog(Window* w, CWnd* parent) {
 void PopDialog(Window* w) {
     auto& stack = S().stack;
     for (size_t i = stack.size(); i-- > 0;) {
-        if (stack[i].window == w->hwnd) {
+        if (stack[i] == w->hwnd) {
             stack.erase(stack.begin() + long(i));
             break;
         }
@@ -153,7 +153,6 @@ INT_PTR CDialog::DoModal() {
     }
     PushDialog(created, m_pParentWnd);
     s.runs[run].owner = CWnd::FromHandle(created->owner);
-    created->run = run;
     const HWND hwnd = created->hwnd;
     // Whatever ends the run, the dialog leaves the front and its owner
     // takes input again.

@@ -49,8 +49,8 @@ CDialog* Front() {
 
 std::vector<CDialog*> OpenDialogs() {
     std::vector<CDialog*> dialogs;
-    for (const Layer& layer : S().stack)
-        if (Window* w = Find(layer.window))
+    for (HWND hwnd : S().stack)
+        if (Window* w = Find(hwnd))
             dialogs.push_back(static_cast<CDialog*>(w->object));
     return dialogs;
 }

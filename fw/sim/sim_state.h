@@ -61,7 +61,6 @@ struct Window {
     INT_PTR result = -1;
     HWND owner = nullptr;
     bool ownerDisabled = false; // this run disabled its owner
-    size_t run = SIZE_MAX;      // index into the modal runs
 
     bool IsDialog() const { return dialog == nullptr; }
 };
@@ -101,20 +100,14 @@ struct Answer {
     long long holdMs;
 };
 
-// One level of the stack of running dialogs; a scripted run has no window.
-struct Layer {
-    HWND window;
-    UINT templateId;
-};
-
 struct State {
     long long now = 0;
     long long epoch = kDefaultEpoch;
     long long deadline = kDefaultDeadlineMs;
 
     std::map<HWND, std::unique_ptr<Window>> windows;
-    std::vector<Layer> stack;
-    HWND capture = nullptr; // the button that took a press
+    std::vector<HWND> stack; // running dialogs, bottom to top; null for a scripted run
+    HWND capture = nullptr;  // the button that took a press
 
     std::vector<Event> events; // ordered by time, then by scheduling
     uint64_t nextSeq = 0;

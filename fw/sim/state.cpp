@@ -26,7 +26,7 @@ Window* Find(const CWnd* wnd) {
 }
 
 Window* FrontWindow() {
-    return S().stack.empty() ? nullptr : Find(S().stack.back().window);
+    return S().stack.empty() ? nullptr : Find(S().stack.back());
 }
 
 void AdvanceClockTo(long long atMs) {
