@@ -10,6 +10,8 @@ namespace e2e {
 
 namespace {
 
+constexpr DWORD kRunTimeoutMs = 10 * 60 * 1000;
+
 bool onDesktop(const char* name) {
     char current[256] = "";
     HDESK desktop = GetThreadDesktop(GetCurrentThreadId());
@@ -43,8 +45,12 @@ bool rerunOnDesktop(const char* name, int* status) {
         return true;
     }
     DWORD code = 1;
-    WaitForSingleObject(process.hProcess, INFINITE);
-    GetExitCodeProcess(process.hProcess, &code);
+    if (WaitForSingleObject(process.hProcess, kRunTimeoutMs) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(process.hProcess, &code);
+    } else {
+        std::fprintf(stderr, "the tests did not finish within %lu s\n", kRunTimeoutMs / 1000);
+        TerminateProcess(process.hProcess, 1);
+    }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     *status = static_cast<int>(code);
