@@ -59,6 +59,11 @@ Window* InputTarget(const Event& e) {
 }
 
 void DispatchInput(const Event& e, bool dialogKeys) {
+    if (e.kind == EventKind::Look) {
+        const std::function<void()> look = S().looks[size_t(e.code)];
+        look();
+        return;
+    }
     Window* w = InputTarget(e);
     if (!w) {
         if (e.kind == EventKind::Release)
@@ -201,6 +206,11 @@ void SchedulePaint(long long atMs, const CWnd* window) {
 
 void ScheduleSysCommand(long long atMs, UINT code, const CWnd* window) {
     Schedule(atMs, EventKind::SysCommand, int(code), window);
+}
+
+void ScheduleLook(long long atMs, std::function<void()> look) {
+    S().looks.push_back(std::move(look));
+    Schedule(atMs, EventKind::Look, int(S().looks.size() - 1), nullptr);
 }
 
 void ScheduleBurst(long long atMs, int count) {

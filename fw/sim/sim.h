@@ -93,6 +93,9 @@ void ScheduleKey(long long atMs, int vk, const CWnd* window = nullptr);
 void SchedulePaint(long long atMs, const CWnd* window = nullptr);
 // A system-menu command, or the close box (SC_CLOSE).
 void ScheduleSysCommand(long long atMs, UINT code, const CWnd* window = nullptr);
+// A test's look at the state at that moment, run when the event is taken
+// (by the window in front, as input is); it takes one turn of the pump.
+void ScheduleLook(long long atMs, std::function<void()> look);
 // count separate input events that do nothing (mouse moves), each taking one
 // turn of the pump.
 void ScheduleBurst(long long atMs, int count);

@@ -66,7 +66,7 @@ struct Window {
 };
 
 // A scripted event. Paint requests are turned into Window::needsPaint when due.
-enum class EventKind { Press, Release, KeyDown, KeyUp, Paint, SysCommand, Dummy };
+enum class EventKind { Press, Release, KeyDown, KeyUp, Paint, SysCommand, Dummy, Look };
 struct Event {
     long long at;
     uint64_t seq;
@@ -109,7 +109,8 @@ struct State {
     std::vector<HWND> stack; // running dialogs, bottom to top; null for a scripted run
     HWND capture = nullptr;  // the button that took a press
 
-    std::vector<Event> events; // ordered by time, then by scheduling
+    std::vector<Event> events;                // ordered by time, then by scheduling
+    std::vector<std::function<void()>> looks; // run by Look events, by index
     uint64_t nextSeq = 0;
     std::deque<Posted> posted;
 
