@@ -98,20 +98,48 @@ void CWnd::GetClientRect(RECT* rect) const {
     ::GetClientRect(m_hWnd, rect);
 }
 
-// A static control's surface is its parent's, moved to the control's origin
-// (the class has CS_PARENTDC), so what is drawn on it is not cut at the
-// control's edges.
+namespace {
+
+// A control whose class has CS_PARENTDC (static controls, buttons) draws on
+// its parent's surface. Wine's own surface for such a control is cut at the
+// control's edges, so the backend takes the parent's surface itself.
+HWND SurfaceOwner(HWND hWnd) {
+    if (!(GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) ||
+        !(GetClassLongPtrA(hWnd, GCL_STYLE) & CS_PARENTDC))
+        return hWnd;
+    HWND parent = GetAncestor(hWnd, GA_PARENT);
+    return parent ? parent : hWnd;
+}
+
+} // namespace
+
+// The surface has its origin at the window's client origin. For a control on
+// its parent's surface, a picture drawn there is not cut at the control's
+// edges: it shows anywhere inside the parent's client area, over the sibling
+// controls too.
 CDC* CWnd::GetDC() {
     if (!m_hWnd)
         return nullptr;
-    HDC hdc = ::GetDC(m_hWnd);
-    return hdc ? new CDC(hdc) : nullptr;
+    HWND owner = SurfaceOwner(m_hWnd);
+    HDC hdc = ::GetDC(owner);
+    if (!hdc)
+        return nullptr;
+    if (owner != m_hWnd) {
+        POINT origin = {0, 0};
+        MapWindowPoints(m_hWnd, owner, &origin, 1);
+        SaveDC(hdc);
+        OffsetViewportOrgEx(hdc, origin.x, origin.y, nullptr);
+    }
+    return new CDC(hdc);
 }
 
 int CWnd::ReleaseDC(CDC* pDC) {
     if (!pDC)
         return 0;
-    const int released = ::ReleaseDC(m_hWnd, pDC->m_hDC);
+    HWND owner = SurfaceOwner(m_hWnd);
+    if (owner != m_hWnd)
+        RestoreDC(pDC->m_hDC, -1);
+    const int released = ::ReleaseDC(owner, pDC->m_hDC);
     delete pDC;
     return released;
 }
