@@ -13,8 +13,15 @@ typedef unsigned int UINT;
 typedef unsigned long DWORD;
 typedef unsigned short WORD;
 typedef std::uintptr_t WPARAM;
+#if defined(_WIN32) && !defined(_WIN64)
+// The platform's LONG_PTR is long on 32-bit Windows, not int: the types must
+// be the same for code built with and without the platform's headers.
+typedef long LPARAM;
+typedef long LRESULT;
+#else
 typedef std::intptr_t LPARAM;
 typedef std::intptr_t LRESULT;
+#endif
 typedef std::intptr_t INT_PTR;
 typedef std::uintptr_t UINT_PTR;
 typedef DWORD COLORREF;
@@ -28,12 +35,13 @@ typedef struct HBITMAP__* HBITMAP;
 typedef struct HINSTANCE__* HINSTANCE;
 typedef struct HMENU__* HMENU;
 
-struct POINT {
+// Tagged as in the platform's headers, so that both name the same type.
+typedef struct tagPOINT {
     long x, y;
-};
-struct RECT {
+} POINT;
+typedef struct tagRECT {
     long left, top, right, bottom;
-};
+} RECT;
 
 #define TRUE 1
 #define FALSE 0
