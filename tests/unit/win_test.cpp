@@ -1,0 +1,135 @@
+// Six matches: the banner's stations and pauses, the restored wheels, and
+// the end-of-game choice between a new game window and leaving.
+#include "game_support.h"
+
+namespace {
+
+// Plays a whole game to the last stop: Super, 5 10 20 30 40 and bonus 7.
+// Returns the time the Stop B click is handled.
+long long WinAGame(CWheelsDlg& dlg) {
+    RandomValues({30, 5, 40, 10, 20, 7});
+    sim::ScheduleClick(0, IDC_GET_LUCKY);
+    sim::RunUntilIdle();
+    long long t = 100;
+    for (int w = 0; w < kWheelCount; ++w) {
+        t = PlayWheel(dlg, w, t, dlg.m_nLucky[w]);
+        if (w < kWheelB)
+            sim::RunUntilIdle();
+    }
+    return t - 200; // the bonus wheel's Stop is handled after its judged frame
+}
+
+TEST_F(GameTest, TheWinShowsTheBannerAtFiveStationsThenTheNumbersThenTheDialog) {
+    CWheelsDlg dlg;
+    ASSERT_TRUE(sim::Open(dlg));
+    sim::AnswerModal(IDD_PLAYAGAIN, IDCANCEL, 1000);
+    const long long stopAt = WinAGame(dlg);
+    sim::ClearDrawLog();
+    try {
+        sim::RunUntilIdle();
+        FAIL() << "Exit in the end-of-game dialog did not end the process";
+    } catch (const sim::ProcessExit& exit) {
+        EXPECT_EQ(exit.status, 1);
+    }
+    std::vector<sim::DrawCall> log = sim::DrawLog();
+    // The Stop B frame itself was drawn before the stop; skip to the win.
+    while (!log.empty() && log.front().controlId != IDC_BACKGROUND)
+        log.erase(log.begin());
+
+    struct Expected {
+        int control;
+        long long after; // ms after the stop
+        int x, y;
+    };
+    const Expected banner[] = {
+        {IDC_BACKGROUND, 1000, 0, 0},  {IDC_BANNER_AREA, 1000, 10, 70},
+        {IDC_BACKGROUND, 3000, 0, 0},  {IDC_BANNER_AREA, 3000, 260, -65},
+        {IDC_BACKGROUND, 5000, 0, 0},  {IDC_BANNER_AREA, 5000, 400, 60},
+        {IDC_BACKGROUND, 7000, 0, 0},  {IDC_BANNER_AREA, 7000, 260, 90},
+        {IDC_BACKGROUND, 9000, 0, 0},  {IDC_BANNER_AREA, 9000, 260, 40},
+        {IDC_BACKGROUND, 12000, 0, 0},
+    };
+    ASSERT_EQ(log.size(), std::size(banner) + kWheelCount);
+    for (size_t i = 0; i < std::size(banner); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(log[i].controlId, banner[i].control);
+        EXPECT_EQ(log[i].atMs - stopAt, banner[i].after);
+        EXPECT_EQ(log[i].x, banner[i].x);
+        EXPECT_EQ(log[i].y, banner[i].y);
+        EXPECT_EQ(log[i].list,
+                  banner[i].control == IDC_BANNER_AREA ? &dlg.m_ilBanner : &dlg.m_ilBackground);
+    }
+    // Then every wheel shows its matched number again, in order.
+    for (int w = 0; w < kWheelCount; ++w) {
+        const sim::DrawCall& call = log[std::size(banner) + w];
+        EXPECT_EQ(call.controlId, kWheels[w].picture);
+        EXPECT_EQ(call.image, 2 * dlg.m_nLucky[w] - 1);
+    }
+    const sim::ModalRun& run = sim::ModalRuns().back();
+    EXPECT_EQ(run.templateId, (UINT)IDD_PLAYAGAIN);
+    EXPECT_EQ(run.startMs - stopAt, 12000);
+    EXPECT_EQ(run.owner, &dlg);
+    EXPECT_EQ(sim::LiveSurfaces(), 0);
+}
+
+TEST_F(GameTest, PlayAgainNestsAFreshGameWindowOverTheFinishedOne) {
+    CWheelsDlg dlg;
+    ASSERT_TRUE(sim::Open(dlg));
+    sim::ScheduleClick(0, IDC_MEGA);
+    sim::ScheduleClick(1, IDC_CHALLENGING);
+    sim::RunUntilIdle();
+    sim::AnswerModal(IDD_PLAYAGAIN, IDOK);
+    const long long stopAt = WinAGame(dlg);
+
+    bool looked = false;
+    sim::ScheduleLook(stopAt + 20000, [&]() {
+        looked = true;
+        const std::vector<CDialog*> open = sim::OpenDialogs();
+        ASSERT_EQ(open.size(), 2u);
+        EXPECT_EQ(open[0], &dlg);
+        EXPECT_FALSE(sim::IsWindowEnabled(dlg));
+        const CWnd* next = open[1];
+        EXPECT_TRUE(sim::IsWindowEnabled(*next));
+        for (const WheelControls& wheel : kWheels)
+            EXPECT_EQ(sim::Text(wheel.luckyBox, next), "0");
+        EXPECT_EQ(sim::Check(IDC_SUPER, next), 1);
+        EXPECT_EQ(sim::Check(IDC_EASY, next), 1);
+        EXPECT_EQ(sim::Check(IDC_CHALLENGING, next), 0);
+        EXPECT_TRUE(sim::IsEnabled(IDC_GET_LUCKY, next));
+        // The finished window keeps its numbers and its locked buttons.
+        EXPECT_EQ(sim::Text(IDC_LUCKY1, &dlg), "5");
+        EXPECT_FALSE(sim::IsEnabled(IDOK, &dlg));
+        EXPECT_FALSE(sim::IsEnabled(IDC_GET_LUCKY, &dlg));
+    });
+    sim::ScheduleClick(stopAt + 21000, IDCANCEL);
+    try {
+        sim::RunUntilIdle();
+        FAIL() << "Exit in the new game window did not end the process";
+    } catch (const sim::ProcessExit& exit) {
+        EXPECT_EQ(exit.status, 1);
+    }
+    EXPECT_TRUE(looked);
+    const auto& runs = sim::ModalRuns();
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[1].templateId, (UINT)IDD_WHEELS);
+    EXPECT_EQ(runs[1].owner, &dlg);
+}
+
+TEST_F(GameTest, AMissOnWheelBNeverStartsTheWin) {
+    CWheelsDlg dlg;
+    ASSERT_TRUE(sim::Open(dlg));
+    RandomValues({30, 5, 40, 10, 20, 7});
+    sim::ScheduleClick(0, IDC_GET_LUCKY);
+    sim::RunUntilIdle();
+    long long t = 100;
+    for (int w = 0; w < kWheelCount; ++w) {
+        t = PlayWheel(dlg, w, t, w == kWheelB ? 8 : dlg.m_nLucky[w]);
+        sim::RunUntilIdle();
+    }
+    EXPECT_EQ(dlg.m_fStopValue[kWheelB], 8.0f);
+    EXPECT_TRUE(sim::ModalRuns().empty());
+    EXPECT_TRUE(sim::IsEnabled(IDOK));
+    EXPECT_TRUE(sim::DrawsOn(IDC_BANNER_AREA).empty());
+}
+
+} // namespace
