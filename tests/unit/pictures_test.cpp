@@ -1,0 +1,133 @@
+// The reel strips and the other image lists, and what a paint draws.
+#include "game_support.h"
+
+namespace {
+
+std::vector<int> ResourcesOf(const CImageList& list) {
+    std::vector<int> ids;
+    for (const sim::ImageInfo& image : sim::DescribeImageList(list).images)
+        ids.push_back(image.resourceId);
+    return ids;
+}
+
+TEST_F(GameTest, EveryStripAlternatesItsBlankWithTheNumbersInOrder) {
+    CWheelsDlg dlg;
+    EXPECT_EQ(sim::BitmapsLoaded(), 1966);
+    EXPECT_EQ(sim::LiveBitmaps(), 0);
+    EXPECT_EQ(sim::LiveImageLists(), 20);
+
+    struct Case {
+        int type, highest, bonusHighest;
+    };
+    for (const Case& c : {Case{kSuper, 47, 27}, Case{kPower, 59, 35}, Case{kMega, 75, 15}}) {
+        for (int w = 0; w < kWheelCount; ++w) {
+            SCOPED_TRACE(testing::Message() << "type " << c.type << " wheel " << w + 1);
+            const CImageList* strip = dlg.Strip(c.type, w);
+            ASSERT_NE(strip, nullptr);
+            const sim::ImageListInfo info = sim::DescribeImageList(*strip);
+            EXPECT_EQ(info.cx, 72);
+            EXPECT_EQ(info.cy, 72);
+            EXPECT_EQ(info.flags, (UINT)ILC_COLOR24);
+            EXPECT_EQ(info.initial, 2);
+            EXPECT_EQ(info.grow, 1);
+            const int n = w == kWheelB ? c.bonusHighest : c.highest;
+            ASSERT_EQ((int)info.images.size(), 2 * n);
+            const int blank = w == kWheelB ? IDB_BONUS_BLANK : IDB_MAIN_BLANK;
+            for (int k = 0; k < n; ++k)
+                ASSERT_EQ(info.images[2 * k].resourceId, blank) << k;
+            for (const sim::ImageInfo& image : info.images)
+                ASSERT_EQ(image.mask, RGB(255, 255, 255));
+            // Frame 1 shows 1, the last frame shows the highest number.
+            EXPECT_EQ(info.images[1].resourceId, w == kWheelB ? 233 : 176);
+            if (w != kWheelB && c.type != kSuper) {
+                EXPECT_EQ(info.images.back().resourceId, 225 + n);
+            }
+        }
+    }
+    // The numbers 48 to 52 come from out-of-order resources: 50 and 51 swap.
+    const std::vector<int> power = ResourcesOf(dlg.m_ilPower3);
+    EXPECT_EQ(std::vector<int>(power.begin() + 94, power.begin() + 104),
+              (std::vector<int>{223, 273, 223, 274, 223, 276, 223, 275, 223, 277}));
+    EXPECT_EQ(ResourcesOf(dlg.m_ilMega1), ResourcesOf(dlg.m_ilMega5));
+    const std::vector<int> powerB = ResourcesOf(dlg.m_ilPowerB);
+    EXPECT_EQ(powerB[53], 259); // 27, flat yellow
+    EXPECT_EQ(powerB[55], 301); // 28, speckled yellow
+    EXPECT_EQ(powerB[69], 308);
+    EXPECT_EQ(ResourcesOf(dlg.m_ilSuper1).back(), 222);
+    EXPECT_EQ(ResourcesOf(dlg.m_ilSuperB).back(), 259);
+    EXPECT_EQ(ResourcesOf(dlg.m_ilMegaB).back(), 247);
+
+    EXPECT_EQ(dlg.Strip(3, 0), nullptr);
+    EXPECT_EQ(dlg.Strip(-1, 0), nullptr);
+    const sim::ImageListInfo felt = sim::DescribeImageList(dlg.m_ilBackground);
+    const sim::ImageListInfo banner = sim::DescribeImageList(dlg.m_ilBanner);
+    EXPECT_EQ(felt.cx, 930);
+    EXPECT_EQ(felt.cy, 430);
+    EXPECT_EQ(banner.cx, 504);
+    EXPECT_EQ(banner.cy, 252);
+    ASSERT_EQ(felt.images.size(), 1u);
+    ASSERT_EQ(banner.images.size(), 1u);
+    EXPECT_EQ(felt.images[0].resourceId, IDB_FELT);
+    EXPECT_EQ(banner.images[0].resourceId, IDB_BANNER);
+    EXPECT_EQ(felt.images[0].mask, RGB(0, 0, 0));
+    EXPECT_EQ(banner.images[0].mask, RGB(0, 0, 0));
+}
+
+TEST_F(GameTest, APaintDrawsTheFeltThenTheSixWheelsOfTheGameType) {
+    CWheelsDlg dlg;
+    ASSERT_TRUE(sim::Open(dlg));
+    sim::SchedulePaint(0);
+    sim::ScheduleClick(10, IDC_MEGA); // changes no wheel until the next paint
+    sim::SchedulePaint(20);
+    sim::RunUntilIdle();
+
+    const std::vector<sim::DrawCall>& log = sim::DrawLog();
+    ASSERT_EQ(log.size(), 14u);
+    for (int paint = 0; paint < 2; ++paint) {
+        const sim::DrawCall* calls = &log[7 * paint];
+        EXPECT_EQ(calls[0].controlId, IDC_BACKGROUND);
+        EXPECT_EQ(calls[0].list, &dlg.m_ilBackground);
+        for (int w = 0; w < kWheelCount; ++w) {
+            EXPECT_EQ(calls[1 + w].controlId, kWheels[w].picture);
+            EXPECT_EQ(calls[1 + w].list, dlg.Strip(paint == 0 ? kSuper : kMega, w));
+            EXPECT_EQ(calls[1 + w].image, 0);
+            EXPECT_EQ(calls[1 + w].x, 0);
+            EXPECT_EQ(calls[1 + w].y, 0);
+        }
+    }
+    EXPECT_EQ(sim::LiveSurfaces(), 0);
+    EXPECT_EQ(sim::SurfacesTaken(), 14);
+
+    // A game type the tables do not know draws no wheel.
+    sim::ClearDrawLog();
+    dlg.m_nGameType = 5;
+    sim::SchedulePaint(30);
+    sim::RunUntilIdle();
+    ASSERT_EQ(sim::DrawLog().size(), 1u);
+    EXPECT_EQ(sim::DrawLog()[0].controlId, IDC_BACKGROUND);
+
+    // Minimised, only the icon, centred in the client area.
+    sim::ClearDrawLog();
+    sim::SetIconic(dlg, true);
+    sim::SchedulePaint(40);
+    sim::RunUntilIdle();
+    ASSERT_EQ(sim::DrawLog().size(), 1u);
+    const sim::DrawCall& icon = sim::DrawLog()[0];
+    EXPECT_EQ(icon.icon, dlg.m_hIcon);
+    EXPECT_EQ(icon.x, (950 - 32 + 1) / 2);
+    EXPECT_EQ(icon.y, (448 - 32 + 1) / 2);
+    EXPECT_EQ(sim::LiveSurfaces(), 0);
+}
+
+TEST_F(GameTest, LabelsAndNumberBoxesStandOnAGoldenBand) {
+    CWheelsDlg dlg;
+    ASSERT_TRUE(sim::Open(dlg));
+    for (int id : {IDC_LUCKY1, IDC_LUCKYB, IDC_EASY, IDOK, 0}) {
+        const sim::CtlColorReply reply = sim::RequestCtlColor(id);
+        EXPECT_EQ(reply.bkColor, RGB(230, 204, 60)) << id;
+        // The brush stays the platform's default.
+        EXPECT_TRUE(reply.brush == sim::FaceBrush() || reply.brush == sim::WindowBrush()) << id;
+    }
+}
+
+} // namespace
