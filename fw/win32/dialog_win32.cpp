@@ -7,11 +7,26 @@
 #include "fw/win32/backend.h"
 #include "fw/win32/dialog_layout.h"
 
+#include <vector>
+
 namespace {
 
 std::map<HWND, DialogRun*>& Runs() {
     static std::map<HWND, DialogRun*> runs;
     return runs;
+}
+
+// Modal runs nest: the last one started is the one in front.
+std::vector<DialogRun*>& RunStack() {
+    static std::vector<DialogRun*> stack;
+    return stack;
+}
+
+HWND InnermostDialog() {
+    for (auto it = RunStack().rbegin(); it != RunStack().rend(); ++it)
+        if ((*it)->dialog->GetSafeHwnd())
+            return (*it)->dialog->GetSafeHwnd();
+    return nullptr;
 }
 
 LRESULT CALLBACK DialogWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -34,13 +49,16 @@ INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam) {
     return CWndBackend::AttachDialog(*reinterpret_cast<CDialog*>(lParam), hWnd);
 }
 
-// The window a dialog without a parent belongs to: the game window in front
-// now, which the dialog manager disables for the run. A popup cannot be
-// owned by a child window.
+// The window a dialog without a parent belongs to: the window in front now
+// (the active one, or while the program is in the background the innermost
+// dialog it runs), which the dialog manager disables for the run. A popup
+// cannot be owned by a child window.
 HWND ModalOwner(CWnd* pParentWnd) {
     HWND owner = pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr;
     if (!owner)
         owner = GetActiveWindow();
+    if (!owner)
+        owner = InnermostDialog();
     if (!owner) {
         CWinApp* app = AfxGetApp();
         HWND main = app && app->m_pMainWnd ? app->m_pMainWnd->GetSafeHwnd() : nullptr;
@@ -108,8 +126,11 @@ INT_PTR CDialog::DoModal() {
 
     DialogRun run(this);
     CWndBackend::SetRun(*this, &run);
-    const INT_PTR result = DialogBoxParamA(inst, MAKEINTRESOURCEA(m_nIDTemplate),
-                                           ModalOwner(m_pParentWnd), &DialogProc, (LPARAM)this);
+    HWND owner = ModalOwner(m_pParentWnd);
+    RunStack().push_back(&run);
+    const INT_PTR result =
+        DialogBoxParamA(inst, MAKEINTRESOURCEA(m_nIDTemplate), owner, &DialogProc, (LPARAM)this);
+    RunStack().pop_back();
     // The window is gone by now; make sure nothing still points at the run.
     if (m_hWnd)
         CWndBackend::DetachDialog(m_hWnd);
