@@ -33,7 +33,6 @@ LRESULT CALLBACK DialogWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
     DialogRun* run = CWndBackend::FindRun(hWnd);
     if (!run)
         return DefWindowProcA(hWnd, message, wParam, lParam);
-    // Read before the message is handled: a handler may end nested runs.
     const WNDPROC previous = run->previousProc;
     LRESULT result = 0;
     if (!run->dialog->OnWndMsg(message, wParam, lParam, &result))
