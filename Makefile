@@ -40,6 +40,12 @@ test: all
 run: all
 	@scripts/run-game
 
+demo: win64
+	@scripts/run-demo
+
+bench: all
+	@bench/run
+
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
 
