@@ -104,14 +104,16 @@ HWND findProcessWindow(DWORD processId, const char* title) {
 }
 
 bool settleWindow(HWND window, DWORD timeoutMs) {
+    // Not SMTO_ABORTIFHUNG: the game may spend seconds building its pictures
+    // before it first reads its queue, and Wine counts that as hung.
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &result))
+    if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result))
         return false;
     // Paint requests are handled only when the thread's queue is empty, so wait
     // until neither the window nor any control has a region left to paint.
     const bool painted = waitUntil([&] { return !needsPaint(window); }, timeoutMs);
     return painted &&
-           SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &result) != 0;
+           SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
 }
 
 } // namespace e2e

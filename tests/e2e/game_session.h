@@ -9,7 +9,7 @@ namespace e2e {
 
 constexpr const char* kGameTitle = "Quintaro v2.0";
 constexpr DWORD kWindowTimeoutMs = 15000;
-constexpr DWORD kExitTimeoutMs = 5000;
+constexpr DWORD kExitTimeoutMs = 10000;
 
 // Starts a game of its own for a test; nullptr (and a failure) if no window.
 HWND launchGame(TestContext& t, GameProcess& game);

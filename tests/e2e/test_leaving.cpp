@@ -20,8 +20,8 @@ bool findCloseBox(HWND window, POINT* point) {
     for (int y = frame.top + 2; y < captionBottom; y += 2)
         for (int x = frame.right - 2; x > frame.right - 80; x -= 2) {
             DWORD_PTR hit = 0;
-            if (SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG,
-                                    2000, &hit) &&
+            if (SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_NORMAL, 2000,
+                                    &hit) &&
                 hit == HTCLOSE) {
                 *point = {x - 3, y + 3}; // a little inside the box's corner
                 return true;

@@ -14,7 +14,7 @@ std::string windowText(HWND window) {
     char text[512] = "";
     DWORD_PTR length = 0;
     if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                             SMTO_ABORTIFHUNG, 2000, &length))
+                             SMTO_NORMAL, 2000, &length))
         return "<no answer>";
     return std::string(text, length < sizeof text ? length : sizeof text - 1);
 }
@@ -46,7 +46,7 @@ POINT centreOnScreen(HWND window) {
 
 bool buttonChecked(HWND button) {
     DWORD_PTR state = 0;
-    SendMessageTimeoutA(button, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &state);
+    SendMessageTimeoutA(button, BM_GETCHECK, 0, 0, SMTO_NORMAL, 2000, &state);
     return state == BST_CHECKED;
 }
 
@@ -57,7 +57,7 @@ std::vector<ControlState> controlStates(HWND parent) {
                            IsWindowVisible(child) != 0, 0};
         DWORD_PTR check = 0;
         if (windowClass(child) == "Button" &&
-            SendMessageTimeoutA(child, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &check))
+            SendMessageTimeoutA(child, BM_GETCHECK, 0, 0, SMTO_NORMAL, 2000, &check))
             state.check = static_cast<LRESULT>(check);
         states.push_back(state);
     }
