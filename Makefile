@@ -34,6 +34,7 @@ e2e: win64
 	@scripts/run-e2e
 
 test: all
+	@scripts/check-builds
 	@ctest --test-dir $(HOST) --output-on-failure
 	@scripts/run-e2e
 
