@@ -3,6 +3,8 @@
 #include "game_process.h"
 #include "window_query.h"
 
+#include <vector>
+
 namespace e2e {
 
 namespace {
@@ -18,29 +20,49 @@ bool cursorAt(POINT point) {
     return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
 }
 
-} // namespace
-
-bool clickAt(POINT point) {
-    const bool settled = waitUntil(
+bool settleCursor(POINT point) {
+    return waitUntil(
         [&] {
             SetCursorPos(point.x, point.y);
             Sleep(10);
             return cursorAt(point);
         },
         2000);
-    if (!settled)
+}
+
+INPUT mouseInput(POINT point, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = absoluteCoordinate(point.x, GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = absoluteCoordinate(point.y, GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+} // namespace
+
+bool clickAt(POINT point) {
+    if (!settleCursor(point))
         return false;
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT inputs[3]{};
-    const DWORD flags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
-    for (int i = 0; i < 3; ++i) {
-        inputs[i].type = INPUT_MOUSE;
-        inputs[i].mi.dx = absoluteCoordinate(point.x, width);
-        inputs[i].mi.dy = absoluteCoordinate(point.y, height);
-        inputs[i].mi.dwFlags = flags[i] | MOUSEEVENTF_ABSOLUTE;
-    }
+    INPUT inputs[3] = {mouseInput(point, MOUSEEVENTF_MOVE), mouseInput(point, MOUSEEVENTF_LEFTDOWN),
+                       mouseInput(point, MOUSEEVENTF_LEFTUP)};
     return SendInput(3, inputs, sizeof(INPUT)) == 3;
+}
+
+bool dragFromTo(POINT from, POINT to) {
+    if (!settleCursor(from))
+        return false;
+    constexpr int kSteps = 8;
+    std::vector<INPUT> inputs = {mouseInput(from, MOUSEEVENTF_MOVE),
+                                 mouseInput(from, MOUSEEVENTF_LEFTDOWN)};
+    for (int step = 1; step <= kSteps; ++step) {
+        const POINT on = {from.x + (to.x - from.x) * step / kSteps,
+                          from.y + (to.y - from.y) * step / kSteps};
+        inputs.push_back(mouseInput(on, MOUSEEVENTF_MOVE));
+    }
+    inputs.push_back(mouseInput(to, MOUSEEVENTF_LEFTUP));
+    return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) ==
+           inputs.size();
 }
 
 bool clickWindow(HWND window) {

@@ -11,6 +11,10 @@ namespace e2e {
 // on the window it came from.
 bool clickAt(POINT screenPoint);
 
+// Presses the left button at one point, moves with it held to another in a
+// few steps, and releases it there.
+bool dragFromTo(POINT from, POINT to);
+
 // Left click in the middle of a control or window.
 bool clickWindow(HWND window);
 

@@ -56,6 +56,31 @@ E2E_TEST("about.modal_over_game") {
              aboutCentre.y, gameCentre.x, gameCentre.y);
 }
 
+E2E_TEST("about.escape_and_close_box_close_it") {
+    GameProcess game;
+    HWND window = launchGame(t, game);
+    if (!window)
+        return;
+    HWND about = openAboutBox(t, game, window);
+    if (!about || !t.check(bringToFront(about), "the About box does not come to the front"))
+        return;
+    pressKey(VK_ESCAPE);
+    t.check(waitUntil([&] { return !IsWindow(about); }, kWindowTimeoutMs),
+            "Escape leaves the About box open");
+
+    about = openAboutBox(t, game, window);
+    POINT closeBox{};
+    if (!about ||
+        !t.check(findCaptionPart(about, HTCLOSE, &closeBox), "the About box has no close box"))
+        return;
+    t.check(clickAt(closeBox), "cannot click the close box");
+    t.check(waitUntil([&] { return !IsWindow(about); }, kWindowTimeoutMs),
+            "the close box leaves the About box open");
+    t.check(waitUntil([&] { return IsWindowEnabled(window) != 0; }, kWindowTimeoutMs),
+            "the game window stays disabled after the About box closed");
+    t.check(game.running(), "the game ended with the About box");
+}
+
 E2E_TEST("about.ok_returns_to_unchanged_game") {
     GameProcess game;
     HWND window = launchGame(t, game);

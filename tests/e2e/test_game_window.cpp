@@ -2,10 +2,12 @@
 // the state a fresh game starts in.
 #include "game_session.h"
 #include "game_window_template.h"
+#include "mouse_keys.h"
 #include "screen_pixels.h"
 #include "test_runner.h"
 #include "window_query.h"
 
+#include <cstdlib>
 #include <cstring>
 
 using namespace e2e;
@@ -14,6 +16,7 @@ namespace {
 
 constexpr int kLogoNumber = 50; // the icon control, whose size follows its icon
 constexpr int kBackgroundNumber = 17;
+constexpr int kCentringTolerance = 3;
 
 uint32_t colourValue(COLORREF colour) {
     return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
@@ -55,6 +58,39 @@ E2E_TEST("window.client_size") {
     t.checkf(measured.cx == expected.cx && measured.cy == expected.cy,
              "client area %ld x %ld, expected %ld x %ld", measured.cx, measured.cy, expected.cx,
              expected.cy);
+}
+
+E2E_TEST("window.centred_on_screen") {
+    HWND window = sharedGame(t);
+    if (!window)
+        return;
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const POINT centre = centreOnScreen(window);
+    const POINT wanted = {(work.left + work.right) / 2, (work.top + work.bottom) / 2};
+    t.checkf(std::abs(centre.x - wanted.x) <= kCentringTolerance &&
+                 std::abs(centre.y - wanted.y) <= kCentringTolerance,
+             "window centred at (%ld, %ld), the work area at (%ld, %ld)", centre.x, centre.y,
+             wanted.x, wanted.y);
+}
+
+E2E_TEST("window.caption_drag_keeps_place") {
+    GameProcess game;
+    HWND window = launchGame(t, game);
+    if (!window)
+        return;
+    RECT before{};
+    GetWindowRect(window, &before);
+    POINT caption{};
+    if (!t.check(findCaptionPart(window, HTCAPTION, &caption), "the window reports no caption"))
+        return;
+    t.check(dragFromTo(caption, {caption.x - 120, caption.y + 90}), "cannot drag the caption");
+    // The drag runs in the game's thread; once it answers, the drag is over.
+    settleWindow(window, kWindowTimeoutMs);
+    RECT after{};
+    GetWindowRect(window, &after);
+    t.checkf(sameRect(before, after), "the window moved from %s to %s", rectText(before).c_str(),
+             rectText(after).c_str());
 }
 
 E2E_TEST("window.control_layout") {

@@ -10,26 +10,6 @@ namespace {
 
 constexpr DWORD kLeaveStatus = 1;
 
-// A point of the caption that the window reports as its close box, found by
-// asking the window itself, since the frame's metrics vary with the theme.
-bool findCloseBox(HWND window, POINT* point) {
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    const int captionBottom =
-        frame.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION);
-    for (int y = frame.top + 2; y < captionBottom; y += 2)
-        for (int x = frame.right - 2; x > frame.right - 80; x -= 2) {
-            DWORD_PTR hit = 0;
-            if (SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_NORMAL, 2000,
-                                    &hit) &&
-                hit == HTCLOSE) {
-                *point = {x - 3, y + 3}; // a little inside the box's corner
-                return true;
-            }
-        }
-    return false;
-}
-
 void pressWithAlt(WORD virtualKey) {
     INPUT inputs[4]{};
     const WORD keys[4] = {VK_MENU, virtualKey, virtualKey, VK_MENU};
@@ -90,7 +70,7 @@ E2E_TEST("exit.close_box_click") {
     if (!window)
         return;
     POINT closeBox{};
-    if (!t.check(findCloseBox(window, &closeBox), "the window reports no close box"))
+    if (!t.check(findCaptionPart(window, HTCLOSE, &closeBox), "the window reports no close box"))
         return;
     if (t.check(clickAt(closeBox), "cannot click the close box"))
         expectExitStatus(t, game, kLeaveStatus);

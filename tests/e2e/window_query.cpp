@@ -50,6 +50,27 @@ bool buttonChecked(HWND button) {
     return state == BST_CHECKED;
 }
 
+bool findCaptionPart(HWND window, LRESULT hitCode, POINT* middle) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    const int y = frame.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    LONG first = frame.right;
+    LONG last = frame.left - 1;
+    for (LONG x = frame.left; x < frame.right; x += 2) {
+        DWORD_PTR hit = 0;
+        if (SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_NORMAL, 2000,
+                                &hit) &&
+            static_cast<LRESULT>(hit) == hitCode) {
+            first = x < first ? x : first;
+            last = x;
+        }
+    }
+    if (last < first)
+        return false;
+    *middle = {(first + last) / 2, y};
+    return true;
+}
+
 std::vector<ControlState> controlStates(HWND parent) {
     std::vector<ControlState> states;
     for (HWND child : childWindows(parent)) {

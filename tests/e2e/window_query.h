@@ -23,6 +23,11 @@ POINT centreOnScreen(HWND window);
 
 bool buttonChecked(HWND button);
 
+// The middle of the part of the caption row for which the window reports
+// this hit-test code (HTCLOSE, HTCAPTION), found by asking the window itself
+// since the frame's metrics vary with the theme; false if there is none.
+bool findCaptionPart(HWND window, LRESULT hitCode, POINT* middle);
+
 // Everything a player can see of one control, for comparing a window before
 // and after something that should leave it unchanged.
 struct ControlState {
