@@ -7,14 +7,22 @@
 #include <map>
 #include <memory>
 
-// One modal run of a dialog: the window procedure our subclass replaced and
-// the wrapper objects handed out for its controls (freed when the run ends).
+// One modal run of a dialog: the window procedure our subclass replaced, the
+// wrapper objects handed out for its controls and the font the backend gave
+// its controls, if any (all freed when the run ends, after the window).
 struct DialogRun {
     explicit DialogRun(CDialog* dlg) : dialog(dlg) {}
+    DialogRun(const DialogRun&) = delete;
+    DialogRun& operator=(const DialogRun&) = delete;
+    ~DialogRun() {
+        if (font)
+            DeleteObject(font);
+    }
 
     CDialog* dialog;
     WNDPROC previousProc = nullptr;
     std::map<HWND, std::unique_ptr<CWnd>> controls;
+    HFONT font = nullptr;
 };
 
 // The backend's access to the framework objects' internals (a friend of

@@ -89,6 +89,11 @@ bool ApplyFixedScale(HWND hDlg, UINT nIDTemplate, const DlgTemplate& tpl) {
     return true;
 }
 
+int FixedScaleBaseWidth(UINT nIDTemplate) {
+    const FixedScale* scale = FindFixedScale(nIDTemplate);
+    return scale ? scale->baseX : 0;
+}
+
 void CentreOverOwner(HWND hWnd) {
     const RECT work = WorkAreaOf(hWnd);
     RECT around = work;

@@ -9,6 +9,10 @@
 // font. Returns whether it did.
 bool ApplyFixedScale(HWND hDlg, UINT nIDTemplate, const DlgTemplate& tpl);
 
+// The average character width, in pixels, that the fixed scale of the
+// template is made for; 0 when the template has none.
+int FixedScaleBaseWidth(UINT nIDTemplate);
+
 // Centres the window over its owner (or the screen's work area without
 // one), kept inside the work area.
 void CentreOverOwner(HWND hWnd);

@@ -5,6 +5,7 @@
 #include "fw/win32/win32.h"
 
 #include "fw/win32/backend.h"
+#include "fw/win32/dialog_font.h"
 #include "fw/win32/dialog_layout.h"
 
 #include <vector>
@@ -92,6 +93,9 @@ BOOL CWndBackend::AttachDialog(CDialog& dlg, HWND hWnd) {
     bool fixedScale = false;
     if (haveTemplate)
         fixedScale = ApplyFixedScale(hWnd, dlg.GetTemplateId(), tpl);
+    // At a fixed scale a wider stand-in face would overflow the controls.
+    if (fixedScale)
+        run->font = FitDialogFont(hWnd, FixedScaleBaseWidth(dlg.GetTemplateId()));
 
     RECT before;
     GetWindowRect(hWnd, &before);
