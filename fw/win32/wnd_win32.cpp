@@ -144,8 +144,20 @@ int CWnd::ReleaseDC(CDC* pDC) {
     return released;
 }
 
+// A window whose system menu has no Move item cannot be moved, neither from
+// the menu nor by dragging its caption. Wine's default handling does not
+// look at the menu, so the backend does.
+static bool MoveRemoved(HWND hWnd, const AFX_MSG& msg) {
+    if (msg.message != WM_SYSCOMMAND || (msg.wParam & 0xFFF0) != SC_MOVE)
+        return false;
+    HMENU menu = GetSystemMenu(hWnd, FALSE);
+    return menu && GetMenuState(menu, SC_MOVE, MF_BYCOMMAND) == (UINT)-1;
+}
+
 LRESULT CWnd::Default() {
     const AFX_MSG& msg = CWndBackend::CurrentMsg(*this);
+    if (m_hWnd && MoveRemoved(m_hWnd, msg))
+        return 0;
     DialogRun* run = CWndBackend::FindRun(m_hWnd);
     if (run && run->dialog == this)
         return CallWindowProcA(run->previousProc, m_hWnd, msg.message, msg.wParam, msg.lParam);
