@@ -25,8 +25,8 @@ bool renderBitmap(HMODULE module, int id, int maxHeight, ScreenImage* image) {
     info.bmiHeader.biCompression = BI_RGB;
     std::vector<uint32_t> pixels(static_cast<size_t>(size.bmWidth) * size.bmHeight);
     HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, bitmap, 0, size.bmHeight, pixels.data(), &info,
-                               DIB_RGB_COLORS);
+    const int rows =
+        GetDIBits(screen, bitmap, 0, size.bmHeight, pixels.data(), &info, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
     DeleteObject(bitmap);
     if (rows != size.bmHeight)
@@ -34,7 +34,8 @@ bool renderBitmap(HMODULE module, int id, int maxHeight, ScreenImage* image) {
     const int height = size.bmHeight < maxHeight ? size.bmHeight : maxHeight;
     image->width = size.bmWidth;
     image->height = height;
-    image->pixels.assign(pixels.begin(), pixels.begin() + static_cast<size_t>(size.bmWidth) * height);
+    image->pixels.assign(pixels.begin(),
+                         pixels.begin() + static_cast<size_t>(size.bmWidth) * height);
     for (uint32_t& pixel : image->pixels)
         pixel &= 0xFFFFFF;
     return true;

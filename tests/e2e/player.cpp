@@ -1,0 +1,234 @@
+#include "player.h"
+
+#include "game_process.h"
+#include "mouse_keys.h"
+#include "player_camera.h"
+#include "player_wheel.h"
+#include "window_query.h"
+
+#include <cstdio>
+
+namespace e2e {
+
+namespace {
+
+constexpr int kEasyDelays[kWheelCount] = {400, 330, 270, 250, 230, 200};
+constexpr int kChallengingDelays[kWheelCount] = {230, 210, 190, 160, 130, 100};
+constexpr DWORD kButtonTimeoutMs = 5000;
+
+std::string frameText(int frame) {
+    if (frame < 0)
+        return "an unknown frame";
+    char text[64];
+    if (frame % 2)
+        std::snprintf(text, sizeof text, "frame %d (number %d)", frame, (frame + 1) / 2);
+    else
+        std::snprintf(text, sizeof text, "frame %d (a blank)", frame);
+    return text;
+}
+
+bool enabled(HWND window, int id) {
+    return IsWindowEnabled(GetDlgItem(window, id)) != 0;
+}
+
+} // namespace
+
+WheelControlIds wheelControls(int wheel) {
+    return {1002 + wheel, 1010 + wheel, 1023 + wheel, 1016 + wheel};
+}
+
+std::string wheelName(int wheel) {
+    return wheel == kBonusWheel ? "B" : std::to_string(wheel + 1);
+}
+
+int highestNumber(HWND window, int wheel) {
+    const bool bonus = wheel == kBonusWheel;
+    if (buttonChecked(GetDlgItem(window, kMegaId)))
+        return bonus ? 15 : 75;
+    if (buttonChecked(GetDlgItem(window, kPowerId)))
+        return bonus ? 35 : 59;
+    return bonus ? 27 : 47;
+}
+
+int frameDelay(HWND window, int wheel) {
+    const bool challenging = buttonChecked(GetDlgItem(window, kChallengingId));
+    return (challenging ? kChallengingDelays : kEasyDelays)[wheel];
+}
+
+bool pressAndRelease() {
+    INPUT inputs[2]{};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    return SendInput(2, inputs, sizeof(INPUT)) == 2;
+}
+
+bool aimAt(HWND control) {
+    const POINT target = centreOnScreen(control);
+    return waitUntil(
+        [&] {
+            POINT now{};
+            if (GetCursorPos(&now) && now.x == target.x && now.y == target.y)
+                return true;
+            SetCursorPos(target.x, target.y);
+            Sleep(10);
+            return false;
+        },
+        2000);
+}
+
+Player::Player(HWND window, const GameArt& art) : window_(window), art_(art) {}
+
+bool Player::fail(const std::string& why) {
+    error_ = why;
+    return false;
+}
+
+bool Player::choose(int controlId) {
+    HWND control = GetDlgItem(window_, controlId);
+    if (!clickWindow(control))
+        return fail("cannot click control " + std::to_string(controlId));
+    if (!waitUntil([&] { return buttonChecked(control); }, kButtonTimeoutMs))
+        return fail("control " + std::to_string(controlId) + " does not get checked");
+    return true;
+}
+
+bool Player::drawNumbers() {
+    if (!clickWindow(GetDlgItem(window_, kGetLuckyId)))
+        return fail("cannot click \"Get Lucky Numbers\"");
+    if (!waitUntil([&] { return enabled(window_, wheelControls(0).spin); }, kButtonTimeoutMs))
+        return fail("\"Spin 1\" does not become enabled after the draw");
+    for (int wheel = 0; wheel < kWheelCount; ++wheel) {
+        BOOL ok = FALSE;
+        lucky_[wheel] =
+            static_cast<int>(GetDlgItemInt(window_, wheelControls(wheel).numberBox, &ok, FALSE));
+        highest_[wheel] = highestNumber(window_, wheel);
+        delay_[wheel] = frameDelay(window_, wheel);
+        if (!ok || lucky_[wheel] < 1 || lucky_[wheel] > highest_[wheel])
+            return fail("number box of wheel " + wheelName(wheel) + " shows \"" +
+                        windowText(GetDlgItem(window_, wheelControls(wheel).numberBox)) +
+                        "\", not a number from 1 to " + std::to_string(highest_[wheel]));
+    }
+    return true;
+}
+
+bool Player::startSpin(int wheel) {
+    const WheelControlIds ids = wheelControls(wheel);
+    HWND spin = GetDlgItem(window_, ids.spin);
+    HWND stop = GetDlgItem(window_, ids.stop);
+    if (!IsWindowEnabled(spin))
+        return fail("\"Spin " + wheelName(wheel) + "\" is disabled");
+    if (!clickWindow(spin))
+        return fail("cannot click \"Spin " + wheelName(wheel) + "\"");
+    if (!waitUntil([&] { return IsWindowEnabled(stop) && !IsWindowEnabled(spin); },
+                   kButtonTimeoutMs))
+        return fail("wheel " + wheelName(wheel) + " does not start: \"Stop\" stays disabled");
+    // The cursor goes to "Stop" at once, so that its moves are behind the
+    // game long before the click that counts.
+    if (!aimAt(stop))
+        return fail("the cursor does not reach \"Stop " + wheelName(wheel) + "\"");
+    return true;
+}
+
+bool Player::stopOnFrame(int wheel, int frame) {
+    HWND stop = GetDlgItem(window_, wheelControls(wheel).stop);
+    WheelWatcher watcher(GetDlgItem(window_, wheelControls(wheel).picture), wheel == kBonusWheel,
+                         highest_[wheel], art_);
+    const int frames = watcher.frameCount();
+    const int clickFrame = (frame - 2 + frames) % frames;
+    lastStop_ = StopRecord{};
+    lastStop_.aimedFrame = frame;
+    if (!aimAt(stop))
+        return fail("the cursor does not reach \"Stop " + wheelName(wheel) + "\"");
+
+    // Two turns at most: the frame may have just gone by.
+    const double deadline = nowMs() + 2.0 * (frames + 4) * delay_[wheel] + 2000;
+    for (;;) {
+        if (watcher.look() && watcher.frame() == clickFrame)
+            break;
+        if (nowMs() > deadline)
+            return fail("wheel " + wheelName(wheel) + " never showed " + frameText(clickFrame) +
+                        "; it last showed " + frameText(watcher.frame()));
+        Sleep(1);
+    }
+    if (!pressAndRelease())
+        return fail("cannot send the click on \"Stop " + wheelName(wheel) + "\"");
+    lastStop_.clickedOnFrame = clickFrame;
+    lastStop_.reactionMs = nowMs() - watcher.changedAt();
+
+    // The game takes the click two frames on; keep watching until it has,
+    // and a little longer, since the last frame may reach the screen late.
+    const DWORD stopTimeout = static_cast<DWORD>(6 * delay_[wheel] + 3000);
+    const bool taken = waitUntil(
+        [&] {
+            watcher.look();
+            return !IsWindowEnabled(stop);
+        },
+        stopTimeout);
+    const double settleUntil = nowMs() + 300;
+    while (nowMs() < settleUntil) {
+        watcher.look();
+        Sleep(5);
+    }
+    lastStop_.judgedFrame = watcher.frame();
+    if (!taken)
+        return fail("\"Stop " + wheelName(wheel) + "\" was clicked but stays enabled");
+    return true;
+}
+
+bool Player::matchWheel(int wheel) {
+    const int target = 2 * lucky_[wheel] - 1;
+    if (!startSpin(wheel) || !stopOnFrame(wheel, target))
+        return false;
+    if (lastStop_.judgedFrame != target)
+        return fail("wheel " + wheelName(wheel) + " stopped on " +
+                    frameText(lastStop_.judgedFrame) + ", aimed at " + frameText(target) +
+                    "; clicked " + std::to_string(static_cast<int>(lastStop_.reactionMs)) +
+                    " ms after " + frameText(lastStop_.clickedOnFrame) + " showed");
+    return true;
+}
+
+bool Player::playToWin() {
+    if (!drawNumbers())
+        return false;
+    for (int wheel = 0; wheel < kWheelCount; ++wheel) {
+        if (!matchWheel(wheel))
+            return false;
+        if (wheel == kBonusWheel)
+            break;
+        if (!waitUntil([&] { return enabled(window_, wheelControls(wheel + 1).spin); },
+                       kButtonTimeoutMs))
+            return fail("a match on wheel " + wheelName(wheel) + " does not enable \"Spin " +
+                        wheelName(wheel + 1) + "\"");
+    }
+    return true;
+}
+
+int Player::showing(int wheel) const {
+    HWND picture = GetDlgItem(window_, wheelControls(wheel).picture);
+    return art_.recognise(wheel == kBonusWheel, captureScreen(screenRectOf(picture)));
+}
+
+bool Player::showsNumber(int wheel, int number, HWND cover) const {
+    const RECT rect = screenRectOf(GetDlgItem(window_, wheelControls(wheel).picture));
+    const ScreenImage image = captureScreen(rect);
+    const ScreenImage& tile = art_.tile(wheel == kBonusWheel, number);
+    if (image.width != tile.width || image.height != tile.height)
+        return false;
+    RECT hidden{};
+    if (cover)
+        GetWindowRect(cover, &hidden);
+    int visible = 0;
+    for (int y = 0; y < tile.height; ++y)
+        for (int x = 0; x < tile.width; ++x) {
+            const POINT point{rect.left + x, rect.top + y};
+            if (cover && PtInRect(&hidden, point))
+                continue;
+            if (image.at(x, y) != tile.at(x, y))
+                return false;
+            ++visible;
+        }
+    return visible * 4 >= tile.width * tile.height;
+}
+
+} // namespace e2e

@@ -1,0 +1,195 @@
+// Whole games played by the automated player: a win with its banner, the
+// end-of-game dialog and "Play Again"; a miss and "Try Again".
+#include "game_session.h"
+#include "mouse_keys.h"
+#include "player.h"
+#include "player_win.h"
+#include "test_runner.h"
+#include "window_query.h"
+
+#include <string>
+
+using namespace e2e;
+
+namespace {
+
+constexpr DWORD kLeaveStatus = 1;
+constexpr DWORD kWinTimeoutMs = 30000;
+// The stop handler sleeps 1 s before the banner and the five stations take
+// 11 s; the player's watch starts a little after the stop was taken.
+constexpr double kEarliestBannerMs = 600;
+constexpr double kEarliestDialogMs = 11000;
+
+const char* const kEndOfGameQuestion =
+    "Are these your Lucky numbers?   Maybe they are...you never know !!";
+const char* const kEndOfGameHint =
+    "Press  ' Play Again '  to start a new game.     Press  ' Exit '  to close.";
+
+bool loadArt(TestContext& t, GameArt& art) {
+    return t.check(art.load(t.options().gameExe), art.error());
+}
+
+bool enabled(HWND window, int id) {
+    return IsWindowEnabled(GetDlgItem(window, id)) != 0;
+}
+
+// The buttons, check boxes and radios of the game window, Exit aside.
+std::vector<int> playControls() {
+    std::vector<int> ids = {IDOK,     kGetLuckyId, kEasyId, kChallengingId,
+                            kSuperId, kPowerId,    kMegaId};
+    for (int wheel = 0; wheel < kWheelCount; ++wheel) {
+        ids.push_back(wheelControls(wheel).spin);
+        ids.push_back(wheelControls(wheel).stop);
+    }
+    return ids;
+}
+
+// Exactly the listed controls (and Exit) are enabled.
+void expectOnlyEnabled(TestContext& t, HWND window, const std::vector<int>& wanted,
+                       const char* when) {
+    t.checkf(enabled(window, IDCANCEL), "%s: \"Exit\" is disabled", when);
+    for (int id : playControls()) {
+        bool expected = false;
+        for (int w : wanted)
+            expected |= w == id;
+        t.checkf(enabled(window, id) == expected, "%s: control %d is %s", when, id,
+                 expected ? "disabled" : "enabled");
+    }
+}
+
+// Zeros in the boxes and the settings open; "Try Again" keeps its state
+// through a reset.
+void expectFreshGame(TestContext& t, HWND window, bool tryAgain, const char* when) {
+    for (int wheel = 0; wheel < kWheelCount; ++wheel) {
+        const std::string text = windowText(GetDlgItem(window, wheelControls(wheel).numberBox));
+        t.checkf(text == "0", "%s: number box %s shows \"%s\"", when, wheelName(wheel).c_str(),
+                 text.c_str());
+    }
+    std::vector<int> wanted = {kGetLuckyId, kEasyId, kChallengingId, kSuperId, kPowerId, kMegaId};
+    if (tryAgain)
+        wanted.push_back(IDOK);
+    expectOnlyEnabled(t, window, wanted, when);
+}
+
+std::string stationList(const std::vector<int>& stations) {
+    std::string list;
+    for (int station : stations)
+        list += (list.empty() ? "" : ", ") + std::to_string(station + 1);
+    return list.empty() ? "none" : list;
+}
+
+void expectEndOfGameDialog(TestContext& t, HWND dialog, HWND game) {
+    t.check(GetWindow(dialog, GW_OWNER) == game,
+            "the end-of-game dialog is not owned by the game window");
+    t.check(!IsWindowEnabled(game), "the game window stays enabled under the end-of-game dialog");
+    const std::string playAgain = windowText(GetDlgItem(dialog, IDOK));
+    const std::string exit = windowText(GetDlgItem(dialog, IDCANCEL));
+    t.checkf(playAgain == "Play Again", "its OK button reads \"%s\"", playAgain.c_str());
+    t.checkf(exit == "Exit", "its cancel button reads \"%s\"", exit.c_str());
+    bool question = false;
+    bool hint = false;
+    for (HWND child : childWindows(dialog)) {
+        const std::string text = windowText(child);
+        question |= text == kEndOfGameQuestion;
+        hint |= text == kEndOfGameHint;
+    }
+    t.checkf(question, "the dialog does not ask \"%s\"", kEndOfGameQuestion);
+    t.checkf(hint, "the dialog does not say \"%s\"", kEndOfGameHint);
+}
+
+} // namespace
+
+E2E_TEST("playing.win_then_play_again") {
+    GameArt art;
+    if (!loadArt(t, art))
+        return;
+    GameProcess game;
+    HWND window = launchGame(t, game);
+    if (!window)
+        return;
+    Player player(window, art);
+    if (!t.check(player.playToWin(), player.error()))
+        return;
+
+    const WinSighting seen = watchWin(window, game.id(), art, kWinTimeoutMs);
+    t.checkf(seen.stations == std::vector<int>{0, 1, 2, 3, 4},
+             "the banner showed whole at stations %s, expected 1 to 5 in turn",
+             stationList(seen.stations).c_str());
+    t.checkf(seen.stations.empty() || seen.firstBannerMs >= kEarliestBannerMs,
+             "the banner came %.0f ms after the stop, before the pause", seen.firstBannerMs);
+    HWND dialog = seen.endOfGameDialog;
+    if (!t.checkf(dialog != nullptr, "no end-of-game dialog within %lu ms of the win",
+                  static_cast<unsigned long>(kWinTimeoutMs)))
+        return;
+    t.checkf(seen.dialogMs >= kEarliestDialogMs,
+             "the end-of-game dialog came %.0f ms after the stop, before the banner ended",
+             seen.dialogMs);
+    // The dialog stands over the lower part of some wheels.
+    for (int wheel = 0; wheel < kWheelCount; ++wheel)
+        t.checkf(player.showsNumber(wheel, player.lucky(wheel), dialog),
+                 "after the banner wheel %s does not show its number %d", wheelName(wheel).c_str(),
+                 player.lucky(wheel));
+    expectEndOfGameDialog(t, dialog, window);
+
+    if (!t.check(clickWindow(GetDlgItem(dialog, IDOK)), "cannot click \"Play Again\""))
+        return;
+    std::vector<HWND> windows;
+    waitUntil([&] { return (windows = processWindows(game.id(), kGameTitle)).size() >= 2; },
+              kWindowTimeoutMs);
+    if (!t.checkf(windows.size() == 2, "%zu game windows after \"Play Again\", expected 2",
+                  windows.size()))
+        return;
+    HWND second = windows[0] == window ? windows[1] : windows[0];
+    t.check(settleWindow(second, kWindowTimeoutMs), "the new game window does not finish painting");
+    t.check(processWindows(game.id(), kEndOfGameTitle).empty(),
+            "the end-of-game dialog stays open");
+    t.check(!IsWindowEnabled(window), "the finished game window is enabled");
+    t.check(IsWindowEnabled(second) != 0, "the new game window is disabled");
+    t.check(GetWindow(second, GW_OWNER) == window,
+            "the new game window is not owned by the finished one");
+    expectFreshGame(t, second, false, "new game window");
+    t.check(buttonChecked(GetDlgItem(second, kSuperId)), "new game window: \"Super\" not selected");
+    t.check(buttonChecked(GetDlgItem(second, kEasyId)), "new game window: \"Easy\" not checked");
+    t.check(!buttonChecked(GetDlgItem(second, kChallengingId)),
+            "new game window: \"Challenging\" checked");
+
+    if (t.check(clickWindow(GetDlgItem(second, IDCANCEL)), "cannot click \"Exit\""))
+        expectExitStatus(t, game, kLeaveStatus);
+}
+
+E2E_TEST("playing.miss_then_try_again") {
+    GameArt art;
+    if (!loadArt(t, art))
+        return;
+    GameProcess game;
+    HWND window = launchGame(t, game);
+    if (!window)
+        return;
+    Player player(window, art);
+    // Clicked while the blank after 1 shows, the stop lands on the blank after 2.
+    const int blankAfterTwo = 4;
+    if (!t.check(player.drawNumbers() && player.startSpin(0) &&
+                     player.stopOnFrame(0, blankAfterTwo),
+                 player.error()))
+        return;
+    t.checkf(player.lastStop().judgedFrame == blankAfterTwo && player.showing(0) == 0,
+             "wheel 1 stopped on frame %d showing %d, expected the blank of frame %d",
+             player.lastStop().judgedFrame, player.showing(0), blankAfterTwo);
+    expectOnlyEnabled(t, window, {IDOK}, "after a miss");
+
+    if (!t.check(clickWindow(GetDlgItem(window, IDOK)), "cannot click \"Try Again\""))
+        return;
+    if (!t.check(waitUntil([&] { return enabled(window, kGetLuckyId); }, 5000),
+                 "\"Get Lucky Numbers\" stays disabled after \"Try Again\""))
+        return;
+    expectFreshGame(t, window, true, "after \"Try Again\"");
+    t.checkf(player.showing(0) == 0, "after \"Try Again\" wheel 1 shows %d, not its blank",
+             player.showing(0));
+
+    // The reset game plays on, here at the faster level.
+    if (!t.check(player.choose(kChallengingId) && player.drawNumbers() && player.matchWheel(0),
+                 player.error()))
+        return;
+    t.check(waitUntil([&] { return enabled(window, wheelControls(1).spin); }, 5000),
+            "a match on wheel 1 after the reset does not enable \"Spin 2\"");
+}
