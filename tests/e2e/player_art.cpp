@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <climits>
+
 namespace e2e {
 
 namespace {
@@ -104,8 +106,9 @@ bool GameArt::load(const std::string& exePath) {
                 (*kind.byHash)[imageHash(tile)] = n;
         }
     }
-    if (ok && !renderBitmap(module, kBannerId, kBannerHeight, &banner_)) {
-        error_ = "the game has no banner picture";
+    if (ok && !(renderBitmap(module, kFeltId, INT_MAX, &felt_) &&
+                renderBitmap(module, kBannerId, kBannerHeight, &banner_))) {
+        error_ = "the game has no felt or no banner picture";
         ok = false;
     }
     FreeLibrary(module);

@@ -1,5 +1,5 @@
-// The game's own pictures, read from its exe: the wheel tiles and the win
-// banner, so that the player can recognise exactly what the screen shows.
+// The game's own pictures, read from its exe: the wheel tiles, the felt and
+// the win banner, so that the player can recognise exactly what the screen shows.
 #pragma once
 
 #include "screen_pixels.h"
@@ -13,6 +13,7 @@ namespace e2e {
 constexpr int kTileSize = 72;
 constexpr int kHighestMainNumber = 75;  // Mega
 constexpr int kHighestBonusNumber = 35; // Power
+constexpr int kFeltId = 231;
 constexpr int kBannerId = 263;
 constexpr int kBannerWidth = 504;
 constexpr int kBannerHeight = 252; // the bitmap's last row is never drawn
@@ -30,6 +31,7 @@ public:
     const std::string& error() const { return error_; }
 
     const ScreenImage& tile(bool bonus, int number) const;
+    const ScreenImage& felt() const { return felt_; }
     const ScreenImage& banner() const { return banner_; }
 
     // The number a 72 x 72 image shows: 0 for the blank, -1 when it is no
@@ -41,6 +43,7 @@ private:
     std::vector<ScreenImage> bonusTiles_; // likewise
     std::unordered_map<uint64_t, int> mainByHash_;
     std::unordered_map<uint64_t, int> bonusByHash_;
+    ScreenImage felt_;
     ScreenImage banner_;
     std::string error_;
 };

@@ -1,0 +1,111 @@
+// Benchmarks of the game under Wine, printed as a small table:
+//   bench_driver.exe [--desktop=NAME] [--runs=N] quintaro.exe empty_dialog.exe
+// Frame pacing: one turn of wheel 1 timed on the screen against frames x delay.
+// Start-up: process start to painted window, for the game and an empty dialog.
+#include "frame_pacing.h"
+#include "game_process.h"
+#include "own_desktop.h"
+#include "startup_time.h"
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+using namespace bench;
+
+namespace {
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+double smallest(const std::vector<double>& values) {
+    return values.empty() ? 0 : *std::min_element(values.begin(), values.end());
+}
+
+bool reportPacing(const std::string& gameExe, const e2e::GameArt& art) {
+    PacingResult pacing;
+    std::string error;
+    if (!measureFramePacing(gameExe, art, &pacing, &error)) {
+        std::printf("frame pacing: %s\n", error.c_str());
+        return false;
+    }
+    const double expected = static_cast<double>(pacing.frames) * pacing.delayMs;
+    std::printf("Frame pacing (Super, Challenging, wheel 1: %d frames of %d ms)\n", pacing.frames,
+                pacing.delayMs);
+    std::printf("  %-28s %9.0f ms\n", "one turn, expected", expected);
+    std::printf("  %-28s %9.0f ms   ratio %.3f\n", "one turn, measured", pacing.turnMs,
+                pacing.turnMs / expected);
+    std::printf("  %-28s %9.1f ms   min %.1f, max %.1f (%d steps)\n\n", "frame to frame, mean",
+                pacing.meanMs, pacing.minMs, pacing.maxMs, pacing.intervals);
+    return true;
+}
+
+bool reportStartup(const std::string& gameExe, const std::string& dialogExe,
+                   const e2e::GameArt& art, int runs) {
+    std::vector<double> gameShown, gamePainted, dialogShown, dialogPainted;
+    for (int run = 0; run < runs; ++run) {
+        // Alternate the two, so that a slow moment of the machine hits both.
+        StartupSample game, dialog;
+        std::string error;
+        if (!measureGameStartup(gameExe, art, &game, &error) ||
+            !measureEmptyDialogStartup(dialogExe, &dialog, &error)) {
+            std::printf("start-up: %s\n", error.c_str());
+            return false;
+        }
+        gameShown.push_back(game.shownMs);
+        gamePainted.push_back(game.paintedMs);
+        dialogShown.push_back(dialog.shownMs);
+        dialogPainted.push_back(dialog.paintedMs);
+    }
+    std::printf("Start-up, from process start (median of %d runs, fastest in brackets)\n", runs);
+    std::printf("  %-16s %18s %18s\n", "program", "window shown", "window painted");
+    std::printf("  %-16s %9.0f (%4.0f) ms %9.0f (%4.0f) ms\n", "quintaro.exe", median(gameShown),
+                smallest(gameShown), median(gamePainted), smallest(gamePainted));
+    std::printf("  %-16s %9.0f (%4.0f) ms %9.0f (%4.0f) ms\n", "empty dialog", median(dialogShown),
+                smallest(dialogShown), median(dialogPainted), smallest(dialogPainted));
+    std::printf("  %-16s %9.0f        ms %9.0f        ms\n", "game's own cost",
+                median(gameShown) - median(dialogShown),
+                median(gamePainted) - median(dialogPainted));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    _setmode(_fileno(stdout), _O_BINARY);
+    std::string desktop;
+    std::vector<std::string> exes;
+    int runs = 5;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--desktop=", 10) == 0)
+            desktop = argv[i] + 10;
+        else if (std::strncmp(argv[i], "--runs=", 7) == 0)
+            runs = std::max(1, std::atoi(argv[i] + 7));
+        else
+            exes.push_back(e2e::windowsPath(argv[i]));
+    }
+    if (exes.size() != 2) {
+        std::fprintf(stderr, "usage: bench_driver [--desktop=NAME] [--runs=N] quintaro.exe "
+                             "empty_dialog.exe\n");
+        return 2;
+    }
+    int status = 0;
+    if (!desktop.empty() && e2e::rerunOnDesktop(desktop.c_str(), &status))
+        return status;
+    e2e::GameArt art;
+    if (!art.load(exes[0])) {
+        std::printf("%s\n", art.error().c_str());
+        return 1;
+    }
+    const bool paced = reportPacing(exes[0], art);
+    const bool started = reportStartup(exes[0], exes[1], art, runs);
+    std::fflush(stdout);
+    return paced && started ? 0 : 1;
+}
