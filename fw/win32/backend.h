@@ -9,7 +9,8 @@
 
 // One modal run of a dialog: the window procedure our subclass replaced, the
 // wrapper objects handed out for its controls and the font the backend gave
-// its controls, if any (all freed when the run ends, after the window).
+// its controls, if any (all freed when the run ends, after the window); and,
+// while the dialog handles a paint request, the area that request repaints.
 struct DialogRun {
     explicit DialogRun(CDialog* dlg) : dialog(dlg) {}
     DialogRun(const DialogRun&) = delete;
@@ -23,6 +24,7 @@ struct DialogRun {
     WNDPROC previousProc = nullptr;
     std::map<HWND, std::unique_ptr<CWnd>> controls;
     HFONT font = nullptr;
+    HRGN paintRegion = nullptr; // dialog client coordinates
 };
 
 // The backend's access to the framework objects' internals (a friend of

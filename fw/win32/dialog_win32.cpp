@@ -30,14 +30,42 @@ HWND InnermostDialog() {
     return nullptr;
 }
 
+// The area a paint request of the window is about to repaint, or null.
+HRGN TakeUpdateRegion(HWND hWnd) {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (region && GetUpdateRgn(hWnd, region, FALSE) == ERROR) {
+        DeleteObject(region);
+        region = nullptr;
+    }
+    return region;
+}
+
 LRESULT CALLBACK DialogWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     DialogRun* run = CWndBackend::FindRun(hWnd);
     if (!run)
         return DefWindowProcA(hWnd, message, wParam, lParam);
     const WNDPROC previous = run->previousProc;
+
+    // Only the controls inside the area a paint request repaints draw
+    // themselves again afterwards; the handler's drawing on the dialog's
+    // surface is kept inside that area (see CWnd::GetDC), so that it covers
+    // no control that would stay hidden under it.
+    const HRGN outerPaint = run->paintRegion;
+    HRGN paintRegion = nullptr;
+    if (message == WM_PAINT) {
+        paintRegion = TakeUpdateRegion(hWnd);
+        run->paintRegion = paintRegion;
+    }
+
     LRESULT result = 0;
     if (!run->dialog->OnWndMsg(message, wParam, lParam, &result))
         result = CallWindowProcA(previous, hWnd, message, wParam, lParam);
+
+    if (message == WM_PAINT) {
+        run->paintRegion = outerPaint;
+        if (paintRegion)
+            DeleteObject(paintRegion);
+    }
     if (message == WM_NCDESTROY)
         CWndBackend::DetachDialog(hWnd);
     return result;

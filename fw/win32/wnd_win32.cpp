@@ -111,12 +111,32 @@ HWND SurfaceOwner(HWND hWnd) {
     return parent ? parent : hWnd;
 }
 
+// While a dialog handles a paint request, drawing on its surface or on a
+// control's stays inside the area that request repaints: the controls
+// outside it do not paint themselves again and must not be covered.
+void KeepInsidePaint(HWND owner, HDC hdc) {
+    DialogRun* run = CWndBackend::FindRun(owner);
+    if (!run)
+        run = CWndBackend::FindRun(GetAncestor(owner, GA_PARENT));
+    if (!run || !run->paintRegion || !run->dialog->GetSafeHwnd())
+        return;
+    HRGN clip = CreateRectRgn(0, 0, 0, 0);
+    if (!clip)
+        return;
+    CombineRgn(clip, run->paintRegion, nullptr, RGN_COPY);
+    POINT origin = {0, 0};
+    MapWindowPoints(run->dialog->GetSafeHwnd(), owner, &origin, 1);
+    OffsetRgn(clip, origin.x, origin.y);
+    SelectClipRgn(hdc, clip);
+    DeleteObject(clip);
+}
+
 } // namespace
 
 // The surface has its origin at the window's client origin. For a control on
 // its parent's surface, a picture drawn there is not cut at the control's
 // edges: it shows anywhere inside the parent's client area, over the sibling
-// controls too.
+// controls too (during a paint request, anywhere inside the repainted area).
 CDC* CWnd::GetDC() {
     if (!m_hWnd)
         return nullptr;
@@ -124,22 +144,21 @@ CDC* CWnd::GetDC() {
     HDC hdc = ::GetDC(owner);
     if (!hdc)
         return nullptr;
+    SaveDC(hdc);
     if (owner != m_hWnd) {
         POINT origin = {0, 0};
         MapWindowPoints(m_hWnd, owner, &origin, 1);
-        SaveDC(hdc);
         OffsetViewportOrgEx(hdc, origin.x, origin.y, nullptr);
     }
+    KeepInsidePaint(owner, hdc);
     return new CDC(hdc);
 }
 
 int CWnd::ReleaseDC(CDC* pDC) {
     if (!pDC)
         return 0;
-    HWND owner = SurfaceOwner(m_hWnd);
-    if (owner != m_hWnd)
-        RestoreDC(pDC->m_hDC, -1);
-    const int released = ::ReleaseDC(owner, pDC->m_hDC);
+    RestoreDC(pDC->m_hDC, -1);
+    const int released = ::ReleaseDC(SurfaceOwner(m_hWnd), pDC->m_hDC);
     delete pDC;
     return released;
 }
