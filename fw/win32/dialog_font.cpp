@@ -32,7 +32,74 @@ HFONT NarrowestFitting(HDC hdc, LOGFONTA face, int baseX) {
     return nullptr;
 }
 
+// Whether a static control's text, set in this font, fits its rectangle the
+// way the control lays it out (wrapped at words).
+bool TextFits(HDC hdc, HWND hCtrl, HFONT font) {
+    char cls[16] = "";
+    GetClassNameA(hCtrl, cls, sizeof cls);
+    const DWORD style = (DWORD)GetWindowLongA(hCtrl, GWL_STYLE);
+    const DWORD type = style & SS_TYPEMASK;
+    if (lstrcmpiA(cls, "Static") != 0 || type > SS_RIGHT)
+        return true; // only the text kinds: left, centre, right
+    char text[512] = "";
+    const int length = GetWindowTextA(hCtrl, text, sizeof text);
+    if (length <= 0)
+        return true;
+    RECT client;
+    GetClientRect(hCtrl, &client);
+    RECT needed = {0, 0, client.right, 0};
+    HGDIOBJ previous = SelectObject(hdc, font);
+    const UINT format =
+        DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0);
+    DrawTextA(hdc, text, length, &needed, format);
+    SelectObject(hdc, previous);
+    return needed.right <= client.right && needed.bottom <= client.bottom;
+}
+
+bool AllTextsFit(HDC hdc, HWND hDlg, HFONT font) {
+    for (HWND child = GetWindow(hDlg, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (!TextFits(hdc, child, font))
+            return false;
+    return true;
+}
+
+void GiveFont(HWND hDlg, HFONT font) {
+    // The window is not shown yet: nothing needs redrawing.
+    SendMessageA(hDlg, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    for (HWND child = GetWindow(hDlg, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
 } // namespace
+
+HFONT FitDialogTexts(HWND hDlg) {
+    HFONT current = reinterpret_cast<HFONT>(SendMessageA(hDlg, WM_GETFONT, 0, 0));
+    LOGFONTA face;
+    if (!current || GetObjectA(current, sizeof face, &face) != sizeof face)
+        return nullptr;
+    HDC hdc = GetDC(nullptr);
+    if (!hdc)
+        return nullptr;
+    HFONT fitted = nullptr;
+    if (!AllTextsFit(hdc, hDlg, current)) {
+        const int sign = face.lfHeight < 0 ? -1 : 1;
+        for (int height = sign * face.lfHeight - 1; height > 0 && !fitted; --height) {
+            face.lfHeight = sign * height;
+            face.lfWidth = 0;
+            HFONT font = CreateFontIndirectA(&face);
+            if (!font)
+                break;
+            if (AllTextsFit(hdc, hDlg, font))
+                fitted = font;
+            else
+                DeleteObject(font);
+        }
+    }
+    ReleaseDC(nullptr, hdc);
+    if (fitted)
+        GiveFont(hDlg, fitted);
+    return fitted;
+}
 
 HFONT FitDialogFont(HWND hDlg, int baseX) {
     HFONT current = reinterpret_cast<HFONT>(SendMessageA(hDlg, WM_GETFONT, 0, 0));
@@ -46,12 +113,7 @@ HFONT FitDialogFont(HWND hDlg, int baseX) {
         fitted = NarrowestFitting(hdc, face, baseX);
     if (hdc)
         ReleaseDC(nullptr, hdc);
-    if (!fitted)
-        return nullptr;
-
-    // The window is not shown yet: nothing needs redrawing.
-    SendMessageA(hDlg, WM_SETFONT, reinterpret_cast<WPARAM>(fitted), FALSE);
-    for (HWND child = GetWindow(hDlg, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(fitted), FALSE);
+    if (fitted)
+        GiveFont(hDlg, fitted);
     return fitted;
 }

@@ -11,3 +11,10 @@
 // returns it: the caller deletes it once the dialog is gone. Null when the
 // font already fits or none narrow enough exists.
 HFONT FitDialogFont(HWND hDlg, int baseX);
+
+// A dialog at the platform's own scale may still get a stand-in face whose
+// texts run wider than their labels. When a static text would not fit its
+// control, gives the dialog and its controls the same face at the largest
+// height at which every one fits, and returns it (the caller deletes it once
+// the dialog is gone). Null when all fit already, or nothing smaller does.
+HFONT FitDialogTexts(HWND hDlg);

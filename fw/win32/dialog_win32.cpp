@@ -124,6 +124,8 @@ BOOL CWndBackend::AttachDialog(CDialog& dlg, HWND hWnd) {
     // At a fixed scale a wider stand-in face would overflow the controls.
     if (fixedScale)
         run->font = FitDialogFont(hWnd, FixedScaleBaseWidth(dlg.GetTemplateId()));
+    else
+        run->font = FitDialogTexts(hWnd);
 
     RECT before;
     GetWindowRect(hWnd, &before);
