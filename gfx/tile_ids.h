@@ -1,7 +1,7 @@
-// Number-to-resource mapping of the number tiles (spec Part 3.1, "Number to
-// resource"). Shared by the art generator, which names each bitmap file after
-// the id, and by the game's strip builder, which finds the tile of a number.
-// No dependencies: plain constexpr functions.
+// Number-to-resource mapping of the number tiles: which bitmap resource shows
+// which number (48 to 51 come from ids out of order: 275 shows 51, 276 50). Shared by the art
+// generator, which names each bitmap file after the id, and by the game's strip builder, which
+// finds the tile of a number. No dependencies: plain constexpr functions.
 #pragma once
 
 // Resource id of the main tile (wheels 1 to 5) that shows number n, 1 to 75.
@@ -40,7 +40,7 @@ constexpr int BonusTileId(int n) {
 static_assert(MainTileId(1) == 176 && MainTileId(47) == 222 && MainTileId(48) == 273 &&
                   MainTileId(49) == 274 && MainTileId(50) == 276 && MainTileId(51) == 275 &&
                   MainTileId(52) == 277 && MainTileId(75) == 300,
-              "main tile mapping of spec Part 3.1");
+              "main tile mapping");
 static_assert(BonusTileId(1) == 233 && BonusTileId(27) == 259 && BonusTileId(28) == 301 &&
                   BonusTileId(35) == 308,
-              "bonus tile mapping of spec Part 3.1");
+              "bonus tile mapping");

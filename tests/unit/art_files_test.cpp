@@ -1,5 +1,5 @@
-// The pictures that tools/artgen writes into ART_DIR (spec Part 3.1 bitmap
-// table and "What the art shows", Part 1.2 icons): every id present with its
+// The pictures that tools/artgen writes into ART_DIR (the game's bitmap
+// table, what the art shows, and the icon): every id present with its
 // size, depth and palette; no pure white in a tile; each number tile is a
 // fresh render of the number that the mapping gives its id; the icon's form.
 #include "bmp_reader.h"
@@ -39,7 +39,7 @@ Bmp Load(int id) {
     return bmp_reader::ParseBmp(FileOf(id));
 }
 
-// The spec's bitmap table, written out from its ranges.
+// The game's bitmap table, written out from its ranges.
 struct TableRow {
     int first, last, width, height, bits;
 };
@@ -83,7 +83,7 @@ std::vector<std::pair<int, Colour>> ByFrequency(const Bmp& bmp) {
 
 } // namespace
 
-TEST(ArtFiles, TileIdsFollowTheSpecMapping) {
+TEST(ArtFiles, TileIdsFollowTheNumberMapping) {
     for (int n = 1; n <= 47; ++n)
         EXPECT_EQ(MainTileId(n), 175 + n) << n;
     EXPECT_EQ(MainTileId(48), 273);

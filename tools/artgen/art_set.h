@@ -1,5 +1,5 @@
-// Everything the generator writes, by resource id: the 114 bitmaps of spec
-// Part 3.1 and the icon of Part 1.2. The tool and the tests render through
+// Everything the generator writes, by resource id: the 114 bitmaps of
+// the game and its icon. The tool and the tests render through
 // these functions.
 #pragma once
 

@@ -1,5 +1,5 @@
-// artgen OUTDIR: draws every picture of Quintaro into OUTDIR (spec Parts 1.2
-// and 3.1): bitmap_<id>.bmp for the 114 bitmap ids, quintaro.ico, and last an
+// artgen OUTDIR: draws every picture of Quintaro into OUTDIR:
+// bitmap_<id>.bmp for the 114 bitmap ids, quintaro.ico, and last an
 // empty `stamp` that the build depends on.
 #include "art_set.h"
 

@@ -23,7 +23,7 @@ std::vector<uint8_t> SpeckleIndices(int width, int height, const Speckle& speckl
 // The texture as colours.
 RgbImage SpeckleImage(int width, int height, const Speckle& speckle);
 
-// The textures of the art (spec Part 3.1, "What the art shows").
+// The textures of the art: speckled teal, yellow and green.
 const Speckle& TealSpeckle();   // main tiles: 102,153,153 and 153,204,204
 const Speckle& YellowSpeckle(); // bonus tiles 28 to 35: 204,204,102 and 204,204,51
 const Speckle& FeltSpeckle();   // felt and banner ground: around 107,181,59
