@@ -22,56 +22,55 @@ void pressWithAlt(WORD virtualKey) {
     SendInput(4, inputs, sizeof(INPUT));
 }
 
+// Starts a game, leaves it the given way and expects the process to end with
+// status 1. `leave` returns false (having recorded why) when it could not act.
+template <class Leave> void expectLeaving(TestContext& t, Leave leave) {
+    GameProcess game;
+    HWND window = launchGame(t, game);
+    if (window && leave(window))
+        expectExitStatus(t, game, kLeaveStatus);
+}
+
+bool toFront(TestContext& t, HWND window) {
+    return t.check(bringToFront(window), "the game window does not come to the front");
+}
+
 } // namespace
 
 E2E_TEST("exit.button_click") {
-    GameProcess game;
-    HWND window = launchGame(t, game);
-    if (!window)
-        return;
-    if (t.check(clickWindow(GetDlgItem(window, IDCANCEL)), "cannot click \"Exit\""))
-        expectExitStatus(t, game, kLeaveStatus);
+    expectLeaving(t, [&](HWND window) {
+        return t.check(clickWindow(GetDlgItem(window, IDCANCEL)), "cannot click \"Exit\"");
+    });
 }
 
 E2E_TEST("exit.escape_key") {
-    GameProcess game;
-    HWND window = launchGame(t, game);
-    if (!window)
-        return;
-    if (!t.check(bringToFront(window), "the game window does not come to the front"))
-        return;
-    pressKey(VK_ESCAPE);
-    expectExitStatus(t, game, kLeaveStatus);
+    expectLeaving(t, [&](HWND window) {
+        if (!toFront(t, window))
+            return false;
+        pressKey(VK_ESCAPE);
+        return true;
+    });
 }
 
 E2E_TEST("exit.alt_f4_key") {
-    GameProcess game;
-    HWND window = launchGame(t, game);
-    if (!window)
-        return;
-    if (!t.check(bringToFront(window), "the game window does not come to the front"))
-        return;
-    pressWithAlt(VK_F4);
-    expectExitStatus(t, game, kLeaveStatus);
+    expectLeaving(t, [&](HWND window) {
+        if (!toFront(t, window))
+            return false;
+        pressWithAlt(VK_F4);
+        return true;
+    });
 }
 
 E2E_TEST("exit.close_command") {
-    GameProcess game;
-    HWND window = launchGame(t, game);
-    if (!window)
-        return;
-    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    expectExitStatus(t, game, kLeaveStatus);
+    expectLeaving(
+        t, [&](HWND window) { return PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0) != 0; });
 }
 
 E2E_TEST("exit.close_box_click") {
-    GameProcess game;
-    HWND window = launchGame(t, game);
-    if (!window)
-        return;
-    POINT closeBox{};
-    if (!t.check(findCaptionPart(window, HTCLOSE, &closeBox), "the window reports no close box"))
-        return;
-    if (t.check(clickAt(closeBox), "cannot click the close box"))
-        expectExitStatus(t, game, kLeaveStatus);
+    expectLeaving(t, [&](HWND window) {
+        POINT closeBox{};
+        return t.check(findCaptionPart(window, HTCLOSE, &closeBox),
+                       "the window reports no close box") &&
+               t.check(clickAt(closeBox), "cannot click the close box");
+    });
 }
