@@ -83,34 +83,6 @@ std::vector<std::pair<int, Colour>> ByFrequency(const Bmp& bmp) {
 
 } // namespace
 
-TEST(ArtFiles, TileIdsFollowTheNumberMapping) {
-    for (int n = 1; n <= 47; ++n)
-        EXPECT_EQ(MainTileId(n), 175 + n) << n;
-    EXPECT_EQ(MainTileId(48), 273);
-    EXPECT_EQ(MainTileId(49), 274);
-    EXPECT_EQ(MainTileId(50), 276);
-    EXPECT_EQ(MainTileId(51), 275);
-    for (int n = 52; n <= 75; ++n)
-        EXPECT_EQ(MainTileId(n), 225 + n) << n;
-    for (int n = 1; n <= 27; ++n)
-        EXPECT_EQ(BonusTileId(n), 232 + n) << n;
-    for (int n = 28; n <= 35; ++n)
-        EXPECT_EQ(BonusTileId(n), 273 + n) << n;
-    EXPECT_EQ(MainTileId(0), 0);
-    EXPECT_EQ(MainTileId(76), 0);
-    EXPECT_EQ(BonusTileId(0), 0);
-    EXPECT_EQ(BonusTileId(36), 0);
-}
-
-TEST(ArtFiles, GeneratorListsExactlyTheTableIds) {
-    std::vector<int> expected;
-    for (const TableRow& row : kTable)
-        for (int id = row.first; id <= row.last; ++id)
-            expected.push_back(id);
-    EXPECT_EQ(expected.size(), 114u);
-    EXPECT_EQ(artgen::BitmapIds(), expected);
-}
-
 TEST(ArtFiles, EveryBitmapHasItsSizeDepthAndPalette) {
     for (const TableRow& row : kTable)
         for (int id = row.first; id <= row.last; ++id) {
@@ -164,21 +136,6 @@ TEST(ArtFiles, EachNumberTileIsAFreshRenderOfItsMappedNumber) {
             << "bonus number " << n;
     EXPECT_EQ(FileOf(223), artgen::EncodeBmp(artgen::PaintMainBlank()));
     EXPECT_EQ(FileOf(232), artgen::EncodeBmp(artgen::PaintBonusBlank()));
-}
-
-TEST(ArtFiles, Id275Shows51AndId276Shows50) {
-    const auto fifty = artgen::EncodeBmp(artgen::PaintMainTile(50));
-    const auto fiftyOne = artgen::EncodeBmp(artgen::PaintMainTile(51));
-    ASSERT_NE(fifty, fiftyOne);
-    EXPECT_EQ(FileOf(275), fiftyOne);
-    EXPECT_EQ(FileOf(276), fifty);
-}
-
-TEST(ArtFiles, TileLabelsHaveTwoDigits) {
-    EXPECT_EQ(artgen::TileLabel(7), "07");
-    EXPECT_EQ(artgen::TileLabel(1), "01");
-    EXPECT_EQ(artgen::TileLabel(10), "10");
-    EXPECT_EQ(artgen::TileLabel(75), "75");
 }
 
 TEST(ArtFiles, NumberTilesAllDiffer) {
@@ -327,15 +284,6 @@ TEST(ArtFiles, IconIsOne32By32SixteenColourImageWithMask) {
             EXPECT_EQ(ico.image.palette[ico.image.index[i]], kBlack) << i;
         }
     }
-}
-
-TEST(ArtFiles, StampIsWrittenLast) {
-    namespace fs = std::filesystem;
-    const fs::path stamp = ArtPath("stamp");
-    ASSERT_TRUE(fs::exists(stamp));
-    EXPECT_EQ(fs::file_size(stamp), 0u);
-    for (const auto& entry : fs::directory_iterator(ART_DIR))
-        EXPECT_LE(fs::last_write_time(entry.path()), fs::last_write_time(stamp)) << entry.path();
 }
 
 TEST(ArtFiles, RenderingIsDeterministic) {
