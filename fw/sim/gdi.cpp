@@ -89,13 +89,6 @@ CPaintDC::~CPaintDC() {
     FreeSurface(m_hDC);
 }
 
-BOOL CGdiObject::Attach(HGDIOBJ hObject) {
-    if (!hObject)
-        return FALSE;
-    m_hObject = hObject;
-    return TRUE;
-}
-
 BOOL CGdiObject::DeleteObject() {
     if (!m_hObject)
         return FALSE;

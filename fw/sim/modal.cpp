@@ -1,5 +1,7 @@
 // Modal runs: scripted answers, real runs with their own loop, dialogs
 // opened without a loop, and the stack of dialogs in front of each other.
+#include <limits>
+
 #include "fw/sim/sim_state.h"
 
 namespace sim::internal {
@@ -218,21 +220,9 @@ void Close(CDialog& dialog) {
         PopDialog(w);
 }
 
-void RunUntilIdle() {
-    const Window* front = FrontWindow();
-    const HWND hwnd = front ? front->hwnd : nullptr;
-    while (!hwnd || IsOpenWindow(hwnd)) {
-        if (TakeOne(true))
-            continue;
-        const long long next = NextEventTime();
-        if (next < 0)
-            break;
-        AdvanceClockTo(next);
-    }
-}
-
-void Advance(long long ms) {
-    const long long until = S().now + ms;
+// Handles events as the front window's modal loop would, moving the clock to
+// each one due by `until`, while that window stays open.
+static void HandleEventsUntil(long long until) {
     const Window* front = FrontWindow();
     const HWND hwnd = front ? front->hwnd : nullptr;
     while (!hwnd || IsOpenWindow(hwnd)) {
@@ -243,6 +233,15 @@ void Advance(long long ms) {
             break;
         AdvanceClockTo(next);
     }
+}
+
+void RunUntilIdle() {
+    HandleEventsUntil(std::numeric_limits<long long>::max());
+}
+
+void Advance(long long ms) {
+    const long long until = S().now + ms;
+    HandleEventsUntil(until);
     AdvanceClockTo(until);
 }
 

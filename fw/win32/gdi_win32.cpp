@@ -20,13 +20,6 @@ CPaintDC::~CPaintDC() {
     EndPaint(m_pWnd->m_hWnd, reinterpret_cast<PAINTSTRUCT*>(m_ps));
 }
 
-BOOL CGdiObject::Attach(HGDIOBJ hObject) {
-    if (!hObject)
-        return FALSE;
-    m_hObject = hObject;
-    return TRUE;
-}
-
 BOOL CGdiObject::DeleteObject() {
     if (!m_hObject)
         return FALSE;

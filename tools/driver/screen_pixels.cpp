@@ -1,5 +1,7 @@
 #include "screen_pixels.h"
 
+#include "player_camera.h"
+
 #include <cstdio>
 #include <unordered_set>
 
@@ -13,39 +15,8 @@ COLORREF screenPixel(POINT point) {
 }
 
 ScreenImage captureScreen(const RECT& rect) {
-    ScreenImage image;
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0)
-        return image;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap && bits) {
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        if (BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY)) {
-            GdiFlush();
-            const uint32_t* source = static_cast<const uint32_t*>(bits);
-            image.width = width;
-            image.height = height;
-            image.pixels.assign(source, source + static_cast<size_t>(width) * height);
-            for (uint32_t& pixel : image.pixels)
-                pixel &= 0xFFFFFF;
-        }
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-    }
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return image;
+    ScreenCamera camera(rect);
+    return camera.shoot();
 }
 
 ScreenImage captureClientArea(HWND window) {
