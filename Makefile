@@ -6,7 +6,7 @@ WIN64 := $(BUILD)/win64
 WIN32 := $(BUILD)/win32
 ART   := $(abspath $(HOST))/art
 
-.PHONY: all deps host win64 win32 test unit e2e run demo bench format clean
+.PHONY: all deps host win64 win32 test unit e2e native-e2e run demo bench format clean
 
 all: host win64 win32
 
@@ -37,6 +37,12 @@ test: all
 	@scripts/check-builds
 	@ctest --test-dir $(HOST) --output-on-failure
 	@scripts/run-e2e
+	@$(MAKE) --no-print-directory native-e2e
+
+# The native game's end-to-end tests, on a private X server and accessibility
+# bus; the same-pixels test among them also runs the Windows build under Wine.
+native-e2e: host win64
+	@tests/native/run
 
 run: all
 	@scripts/run-game

@@ -2,6 +2,8 @@
 // resources the game is built from (the .res the host tree compiles):
 //   layout.tsv  the game window, the About box and the end-of-game dialog,
 //               each control's id, class, style, text and pixel rectangle;
+//   rules.tsv   the tables that drive the game: each wheel's controls, the
+//               ranges of each game type, the frame delays of each level;
 //   art.tsv     each picture the player must recognise, with the raw RGB
 //               file (rows top first) beside it: the number tiles of both
 //               kinds of wheel, the felt and the win banner.
@@ -9,6 +11,7 @@
 // the game, the art generator and the unit tests use.
 #include "fw/common/dlg_template.h"
 #include "fw/common/res_file.h"
+#include "game/wheel_table.h"
 #include "gfx/tile_ids.h"
 #include "res/resource.h"
 #include "tests/unit/bmp_reader.h"
@@ -86,6 +89,20 @@ bool writePicture(const ResourceList& res, int id, int maxRows, const std::strin
     return bool(raw);
 }
 
+void writeRules(std::ofstream& out) {
+    for (const WheelControls& wheel : kWheels)
+        out << "wheel\t" << wheel.luckyBox << '\t' << wheel.spin << '\t' << wheel.stop << '\t'
+            << wheel.picture << '\n';
+    for (const GameTypeRanges& type : kGameTypes)
+        out << "type\t" << type.mainMax << '\t' << type.bonusMax << '\n';
+    for (const auto& delays : kLevelDelays) {
+        out << "delays";
+        for (int delay : delays)
+            out << '\t' << delay;
+        out << '\n';
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -104,6 +121,8 @@ int main(int argc, char** argv) {
               writeDialog(res, IDD_ABOUTBOX, "about", layout) &&
               writeDialog(res, IDD_PLAYAGAIN, "end", layout);
 
+    std::ofstream rules(dir + "/rules.tsv");
+    writeRules(rules);
     std::ofstream art(dir + "/art.tsv");
     for (int n = 0; n <= kHighestMain && ok; ++n)
         ok = writePicture(res, n ? MainTileId(n) : kMainBlankId, 72, dir,
@@ -113,7 +132,7 @@ int main(int argc, char** argv) {
                           "bonus_" + std::to_string(n), art);
     ok = ok && writePicture(res, kFeltId, 1 << 20, dir, "felt", art) &&
          writePicture(res, kBannerId, kBannerRows, dir, "banner", art);
-    if (!ok || !layout || !art) {
+    if (!ok || !layout || !rules || !art) {
         std::fprintf(stderr, "cannot write the fixtures into %s\n", dir.c_str());
         return 1;
     }
