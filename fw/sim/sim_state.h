@@ -145,8 +145,6 @@ void AdvanceClockTo(long long atMs);
 // Windows (windows.cpp).
 Window* CreateDialogWindow(CDialog& dlg, const DlgTemplate& tpl);
 void DestroyDialogWindow(Window* dlg);
-long ScaleX(int units);
-long ScaleY(int units);
 bool IsButtonOfKind(const Window* w, std::initializer_list<int> kinds);
 bool IsRadio(const Window* w);
 bool ClickMayReach(const Window* control);

@@ -16,15 +16,9 @@ bool TakesCheck(const Window* w) {
 
 } // namespace
 
-// Pixels at the game's fixed scale: 2 per horizontal unit and 17/8 per
-// vertical unit, halves rounded up.
-long ScaleX(int units) {
-    return long(units) * 2;
-}
-
-long ScaleY(int units) {
-    return (long(units) * 17 + 4) / 8;
-}
+// The sim has no fonts: a dialog that asks for no scale of its own is laid
+// out at the base units of the platform's usual 8-point dialog face.
+constexpr DialogScale kPlatformScale{6, 13};
 
 bool IsButtonOfKind(const Window* w, std::initializer_list<int> kinds) {
     if (!w || w->className != "button")
@@ -51,6 +45,7 @@ void CancelCaptureWithin(const Window* w) {
 }
 
 Window* CreateDialogWindow(CDialog& dlg, const DlgTemplate& tpl) {
+    const DialogScale scale = dlg.GetFixedScale().IsSet() ? dlg.GetFixedScale() : kPlatformScale;
     auto owned = std::make_unique<Window>();
     Window* w = owned.get();
     w->hwnd = reinterpret_cast<HWND>(NewHandle());
@@ -60,8 +55,8 @@ Window* CreateDialogWindow(CDialog& dlg, const DlgTemplate& tpl) {
     w->exStyle = tpl.exStyle;
     w->text = tpl.caption;
     w->enabled = !(tpl.style & WS_DISABLED);
-    w->width = ScaleX(tpl.cx);
-    w->height = ScaleY(tpl.cy);
+    w->width = scale.PixelsX(tpl.cx);
+    w->height = scale.PixelsY(tpl.cy);
     w->templateId = dlg.GetTemplateId();
     if (tpl.style & kWsSysMenu) {
         w->sysMenuHandle = reinterpret_cast<HMENU>(NewHandle());
@@ -80,8 +75,8 @@ Window* CreateDialogWindow(CDialog& dlg, const DlgTemplate& tpl) {
         control->exStyle = item.exStyle;
         control->text = item.text;
         control->enabled = !(item.style & WS_DISABLED);
-        control->width = ScaleX(item.cx);
-        control->height = ScaleY(item.cy);
+        control->width = scale.PixelsX(item.cx);
+        control->height = scale.PixelsY(item.cy);
         w->controls.push_back(control.get());
         S().windows[control->hwnd] = std::move(control);
     }

@@ -118,12 +118,13 @@ BOOL CWndBackend::AttachDialog(CDialog& dlg, HWND hWnd) {
 
     DlgTemplate tpl;
     const bool haveTemplate = LoadDialogTemplate(dlg.GetTemplateId(), tpl);
-    bool fixedScale = false;
-    if (haveTemplate)
-        fixedScale = ApplyFixedScale(hWnd, dlg.GetTemplateId(), tpl);
+    const DialogScale scale = dlg.GetFixedScale();
+    const bool fixedScale = haveTemplate && scale.IsSet();
+    if (fixedScale)
+        ApplyFixedScale(hWnd, scale, tpl);
     // At a fixed scale a wider stand-in face would overflow the controls.
     if (fixedScale)
-        run->font = FitDialogFont(hWnd, FixedScaleBaseWidth(dlg.GetTemplateId()));
+        run->font = FitDialogFont(hWnd, scale.baseX);
     else
         run->font = FitDialogTexts(hWnd);
 
