@@ -3,27 +3,14 @@
 
 namespace sim::internal {
 
-namespace {
-
-// Button kinds, the low four style bits.
-constexpr int kBsCheckBox = 2, kBsAutoCheckBox = 3, kBsRadioButton = 4, kBs3State = 5,
-              kBsAuto3State = 6, kBsAutoRadioButton = 9;
-
-bool TakesCheck(const Window* w) {
-    return IsButtonOfKind(w, {kBsCheckBox, kBsAutoCheckBox, kBsRadioButton, kBs3State,
-                              kBsAuto3State, kBsAutoRadioButton});
-}
-
-} // namespace
-
 // The sim has no fonts: a dialog that asks for no scale of its own is laid
 // out at the base units of the platform's usual 8-point dialog face.
 constexpr DialogScale kPlatformScale{6, 13};
 
-bool IsButtonOfKind(const Window* w, std::initializer_list<int> kinds) {
+bool IsButtonOfKind(const Window* w, std::initializer_list<ButtonKind> kinds) {
     if (!w || w->className != "button")
         return false;
-    for (int kind : kinds)
+    for (ButtonKind kind : kinds)
         if (int(w->style & 0x0F) == kind)
             return true;
     return false;
@@ -31,6 +18,11 @@ bool IsButtonOfKind(const Window* w, std::initializer_list<int> kinds) {
 
 bool IsRadio(const Window* w) {
     return IsButtonOfKind(w, {kBsRadioButton, kBsAutoRadioButton});
+}
+
+// Check boxes and radio buttons: the buttons that hold a check state.
+static bool TakesCheck(const Window* w) {
+    return IsButtonOfKind(w, {kBsCheckBox, kBsAutoCheckBox, kBsRadioButton, kBsAutoRadioButton});
 }
 
 bool ClickMayReach(const Window* control) {
