@@ -68,13 +68,19 @@ def text_of(accessible):
     return accessible.name or ""
 
 
-def descendants(accessible):
+def descendants(accessible, into_menus=False):
     for child in accessible:
         if child is None:
             continue
         yield child
-        if child.getRoleName() not in _MENU_ROLES:
-            yield from descendants(child)
+        if into_menus or child.getRoleName() not in _MENU_ROLES:
+            yield from descendants(child, into_menus)
+
+
+def menu_items(window, name):
+    """The window menu's items of that name."""
+    return [a for a in descendants(window.frame, True)
+            if a.getRoleName() == "menu item" and a.name == name]
 
 
 def plain_text(template_text):
@@ -98,10 +104,11 @@ class Window:
         return (ox + control.x, oy + control.y, control.width, control.height)
 
     def widgets(self):
-        """Every widget of the window but the containers and the window menu."""
+        """Every widget of the window but the window menu and the unnamed
+        containers that only hold other widgets."""
         return [a for a in descendants(self.frame)
                 if a.getRoleName() not in _MENU_ROLES
-                and not (a.getRoleName() in _CONTAINERS and a.childCount > 0)]
+                and not (a.getRoleName() in _CONTAINERS and a.childCount > 0 and not a.name)]
 
     def find(self, control, widgets=None):
         """The widget of a template control: of the control's role, at its
@@ -109,8 +116,10 @@ class Window:
         roles = ROLES.get(control.kind, {control.kind})
         candidates = [a for a in (widgets or self.widgets()) if a.getRoleName() in roles]
         wanted = self.screen_rect(control)
+        # An icon's size follows its picture: only its place is the template's.
+        size = 2 if control.kind == "icon" else 4
         for a in candidates:
-            if extents(a) == wanted:
+            if extents(a)[:size] == wanted[:size]:
                 return a
         name = plain_text(control.text)
         if name:

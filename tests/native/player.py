@@ -10,6 +10,7 @@ blank after it frame 2m."""
 import time
 
 import game as g
+import xdisplay
 
 BUTTON_TIMEOUT = 5.0
 GET_LUCKY_ID = 1008
@@ -177,6 +178,15 @@ class Player:
     def showing(self, wheel):
         image = self.display.capture(*self.picture_rect(wheel))
         return self.fx.art.recognise(wheel == BONUS_WHEEL, image)
+
+    def shows_within_frame(self, wheel, number):
+        """Whether the wheel shows the tile inside the one-pixel frame its
+        picture control draws around it before its first turn."""
+        image = self.display.capture(*self.picture_rect(wheel))
+        tile = xdisplay.Image(image.width, image.height,
+                              self.fx.art.tile(wheel == BONUS_WHEEL, number))
+        inner = (1, 1, image.width - 2, image.height - 2)
+        return image.crop(*inner).bgr == tile.crop(*inner).bgr
 
     def client_image(self):
         ox, oy = self.window.client_origin()

@@ -13,8 +13,7 @@ ABOUT_ITEM = "About Rolento..."
 class AboutDuringSpin(support.GameTest):
     def open_about(self, window):
         """Opens the window menu and picks its About item, as a player clicks."""
-        items = [a for a in g.descendants(window.frame)
-                 if a.getRoleName() == "menu item" and a.name == ABOUT_ITEM]
+        items = g.menu_items(window, ABOUT_ITEM)
         self.assertTrue(items, "no menu item \"%s\"" % ABOUT_ITEM)
         item = items[0]
         if not g.has_state(item, g.pyatspi.STATE_SHOWING):
