@@ -8,9 +8,10 @@ import fixtures as fx
 import game as g
 import xdisplay
 
-GAME = os.environ.get("QUINTARO_NATIVE", "build/linux/quintaro")
-FIXTURES = os.environ.get("NATIVE_FIXTURES", "build/host/native-fixtures")
-OUT = os.environ.get("NATIVE_OUT", "build/native-e2e")
+TOP = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "../.."))
+GAME = os.environ.get("QUINTARO_NATIVE", os.path.join(TOP, "build/linux/quintaro"))
+FIXTURES = os.environ.get("NATIVE_FIXTURES", os.path.join(TOP, "build/host/native-fixtures"))
+OUT = os.environ.get("NATIVE_OUT", os.path.join(TOP, "build/native-e2e"))
 LEAVE_STATUS = 1
 
 _shared = {}
