@@ -1,5 +1,6 @@
 """The About item of the window menu, used during a spin: the About box opens
-modally, the wheel holds still while it is open and turns on after OK."""
+modally (a click on the game window is not taken), the wheel holds still
+while it is open and turns on after OK."""
 
 import time
 
@@ -35,8 +36,6 @@ class AboutDuringSpin(support.GameTest):
         about = boxes[0]
         texts = [g.text_of(w) for w in about.widgets()]
         self.assertIn("Quintaro Version 2.0", texts)
-        self.assertFalse(g.sensitive(player.widget(player.wheel_ids(0)["stop"])),
-                         "the game window stays usable under the About box")
 
         # Still for five frames' time.
         time.sleep(delay)
@@ -44,6 +43,8 @@ class AboutDuringSpin(support.GameTest):
         time.sleep(5 * delay)
         self.assertGreaterEqual(before, 0, "wheel 1 shows no tile under the About box")
         self.assertEqual(player.showing(0), before, "wheel 1 turns under the About box")
+        # Modal: a Stop click now is not the game's, so the wheel turns on after OK.
+        self.display.click(*player.stop_at)
 
         self.display.click(*g.centre(about.find(about.dialog.control(1))))
         self.assertTrue(g.wait_until(lambda: not game.frames(g.ABOUT_TITLE), 5),
@@ -51,8 +52,15 @@ class AboutDuringSpin(support.GameTest):
         watcher = p.WheelWatcher(self.display, player.picture_rect(0), False,
                                  player.highest[0], self.fx.art)
         watcher.look()
-        self.assertTrue(g.wait_until(watcher.look, 4 * delay + 2),
-                        "wheel 1 does not turn on after the About box closed")
+        # More frames than a Stop click taken late would still let through.
+        changes = [0]
+
+        def turned_on():
+            changes[0] += watcher.look()
+            return changes[0] >= 4
+        self.assertTrue(g.wait_until(turned_on, 6 * delay + 2, 0.005),
+                        "wheel 1 does not turn on after the About box closed (%d changes)"
+                        % changes[0])
         # The spin is still the game's: Stop stops it.
         self.display.move(*player.stop_at)
         self.display.press_release()
