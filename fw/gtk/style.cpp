@@ -71,7 +71,7 @@ void Install(const std::string& css) {
 
 // As the platform's dialog manager measures a face: the average width of
 // the 52 letters, rounded, and the height of a line.
-PixelScale Measure(const std::string& family, int pixelSize) {
+DialogScale Measure(const std::string& family, int pixelSize) {
     PangoFontMap* map = pango_cairo_font_map_get_default();
     PangoContext* context = pango_font_map_create_context(map);
     PangoFontDescription* desc = pango_font_description_new();
@@ -85,12 +85,12 @@ PixelScale Measure(const std::string& family, int pixelSize) {
     g_object_unref(layout);
     pango_font_description_free(desc);
     g_object_unref(context);
-    return PixelScale{(logical.width / 26 + 1) / 2, logical.height};
+    return DialogScale{(logical.width / 26 + 1) / 2, logical.height};
 }
 
 } // namespace
 
-DialogFace FaceFor(const DlgTemplate& tpl, const PixelScale& fixed) {
+DialogFace FaceFor(const DlgTemplate& tpl, const DialogScale& fixed) {
     DialogFace face;
     face.family = tpl.faceName.empty() ? "Liberation Sans" : tpl.faceName;
     // Points at the platform's 96 pixels per inch, rounded.
