@@ -13,12 +13,13 @@
 struct DialogFace {
     std::string family;
     int pixelSize = 0;
-    DialogScale scale; // of this face at this size, or the fixed one
+    DialogScale scale; // the dialog's layout
 };
 
-// The face the template asks for. With a fixed scale, a face wider on
-// average than the scale's base width is set smaller until it fits.
-DialogFace FaceFor(const DlgTemplate& tpl, const DialogScale& fixed);
+// The face the template asks for, and the scale the dialog is laid out at:
+// the one it asked for, or the platform's usual one. A face wider on average
+// than the scale's base width is set smaller until it fits.
+DialogFace FaceFor(const DlgTemplate& tpl, const DialogScale& asked);
 
 // The style class that gives a window's widgets the face; the style sheet
 // is installed the first time.
