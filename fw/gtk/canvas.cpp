@@ -100,6 +100,17 @@ void canvas_init(Canvas* c) {
     c->children = nullptr;
 }
 
+// The toolkit takes the area of a widget without a window of its own in the
+// coordinates of the window it draws on.
+void QueueRedraw(GtkWidget* canvas, const cairo_region_t* area) {
+    GtkAllocation allocation;
+    gtk_widget_get_allocation(canvas, &allocation);
+    cairo_region_t* shifted = cairo_region_copy(area);
+    cairo_region_translate(shifted, allocation.x, allocation.y);
+    gtk_widget_queue_draw_region(canvas, shifted);
+    cairo_region_destroy(shifted);
+}
+
 void ClearIn(cairo_surface_t* surface, const cairo_region_t* area) {
     cairo_t* cr = cairo_create(surface);
     gdk_cairo_region(cr, area);
@@ -137,7 +148,7 @@ cairo_t* CanvasDraw(GtkWidget* canvas, CanvasLayer layer) {
 
 void CanvasUncover(GtkWidget* canvas, const cairo_region_t* area) {
     ClearIn(AsCanvas(canvas)->over, area);
-    gtk_widget_queue_draw_region(canvas, area);
+    QueueRedraw(canvas, area);
 }
 
 void CanvasUncoverRect(GtkWidget* canvas, const GdkRectangle& rect) {
@@ -148,5 +159,11 @@ void CanvasUncoverRect(GtkWidget* canvas, const GdkRectangle& rect) {
 
 void CanvasClearUnder(GtkWidget* canvas, const cairo_region_t* area) {
     ClearIn(AsCanvas(canvas)->under, area);
-    gtk_widget_queue_draw_region(canvas, area);
+    QueueRedraw(canvas, area);
+}
+
+void CanvasRedrawRect(GtkWidget* canvas, const GdkRectangle& rect) {
+    cairo_region_t* area = cairo_region_create_rectangle(&rect);
+    QueueRedraw(canvas, area);
+    cairo_region_destroy(area);
 }

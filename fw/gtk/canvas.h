@@ -15,6 +15,8 @@ void CanvasPut(GtkWidget* canvas, GtkWidget* child, const GdkRectangle& rect);
 enum class CanvasLayer { kUnder, kOver };
 // A drawing context on a layer, origin at the client's top-left corner.
 cairo_t* CanvasDraw(GtkWidget* canvas, CanvasLayer layer);
+// Shows what was drawn on a layer in the area.
+void CanvasRedrawRect(GtkWidget* canvas, const GdkRectangle& rect);
 // Makes the over-layer clear in the area, so what lies beneath shows.
 void CanvasUncover(GtkWidget* canvas, const cairo_region_t* area);
 void CanvasUncoverRect(GtkWidget* canvas, const GdkRectangle& rect);

@@ -209,8 +209,9 @@ void ShowText(Control& control) {
 
     if (control.kind == ControlKind::kGroupBox && control.text.empty())
         gtk_frame_set_label_widget(GTK_FRAME(w), nullptr);
+    // A number box is known by its number, as the toolkit reports it.
     const std::string name = PlainText(control.text);
-    if (!name.empty())
+    if (!name.empty() && control.kind != ControlKind::kNumberBox)
         atk_object_set_name(gtk_widget_get_accessible(w), name.c_str());
 }
 

@@ -29,12 +29,6 @@ std::set<BackendWindow*>& LiveWindows() {
     return live;
 }
 
-// The game window's pictures are drawn for one scale of its template.
-// TODO(seam): take it from the dialog once the framework lets a dialog ask for it.
-PixelScale FixedScaleOf(const CDialog& dlg) {
-    return dlg.GetTemplateId() == 102 ? PixelScale{8, 17} : PixelScale{};
-}
-
 // The window system showed part of the window that needs painting.
 GdkFilterReturn ExposeFilter(GdkXEvent* xevent, GdkEvent*, gpointer data) {
     const XEvent* ev = static_cast<const XEvent*>(xevent);
@@ -60,7 +54,7 @@ gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer data) {
     return TRUE; // the window stays; the program decides
 }
 
-void CreateControls(DialogRun& run, const PixelScale& scale) {
+void CreateControls(DialogRun& run, const DialogScale& scale) {
     GtkRadioButton* leader = nullptr;
     for (const DlgItemTemplate& item : run.tpl.items) {
         auto control = std::make_unique<Control>();
@@ -76,7 +70,8 @@ void CreateControls(DialogRun& run, const PixelScale& scale) {
         CreateWidget(*control, item, radio ? leader : nullptr);
         if (radio && !leader)
             leader = GTK_RADIO_BUTTON(control->widget);
-        control->rect = {scale.X(item.x), scale.Y(item.y), scale.X(item.cx), scale.Y(item.cy)};
+        control->rect = {scale.PixelsX(item.x), scale.PixelsY(item.y), scale.PixelsX(item.cx),
+                         scale.PixelsY(item.cy)};
         // Icons size themselves to their picture.
         if (control->kind == ControlKind::kIcon)
             control->rect.width = control->rect.height = AfxGetSystemMetrics(SM_CXICON);
@@ -98,7 +93,7 @@ void CreateControls(DialogRun& run, const PixelScale& scale) {
 }
 
 void CreateWindow(DialogRun& run, const DialogFace& face) {
-    const PixelScale& scale = face.scale;
+    const DialogScale& scale = face.scale;
     GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     run.window = window;
     gtk_window_set_title(GTK_WINDOW(window), run.tpl.caption.c_str());
@@ -113,8 +108,8 @@ void CreateWindow(DialogRun& run, const DialogFace& face) {
 
     run.box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
     gtk_container_add(GTK_CONTAINER(window), run.box);
-    run.clientWidth = scale.X(run.tpl.cx);
-    run.clientHeight = scale.Y(run.tpl.cy);
+    run.clientWidth = scale.PixelsX(run.tpl.cx);
+    run.clientHeight = scale.PixelsY(run.tpl.cy);
     run.canvas = CanvasNew(run.clientWidth, run.clientHeight);
     gtk_style_context_add_class(gtk_widget_get_style_context(run.canvas), "qfw-canvas");
     gtk_box_pack_end(GTK_BOX(run.box), run.canvas, FALSE, FALSE, 0);
@@ -126,7 +121,7 @@ void CreateWindow(DialogRun& run, const DialogFace& face) {
 
 // Centred on the screen, at the template's place over the owner's client
 // area, or centred over the owner.
-void PlaceWindow(DialogRun& run, const PixelScale& scale) {
+void PlaceWindow(DialogRun& run, const DialogScale& scale) {
     GtkWindow* window = GTK_WINDOW(run.window);
     if (run.owner)
         gtk_window_set_transient_for(window, GTK_WINDOW(run.owner->window));
@@ -138,8 +133,8 @@ void PlaceWindow(DialogRun& run, const PixelScale& scale) {
         gtk_widget_get_allocation(run.owner->canvas, &canvas);
         if (GdkWindow* gdk = gtk_widget_get_window(run.owner->window))
             gdk_window_get_origin(gdk, &x, &y);
-        gtk_window_move(window, x + canvas.x + scale.X(run.tpl.x),
-                        y + canvas.y + scale.Y(run.tpl.y));
+        gtk_window_move(window, x + canvas.x + scale.PixelsX(run.tpl.x),
+                        y + canvas.y + scale.PixelsY(run.tpl.y));
     } else {
         gtk_window_set_position(window, GTK_WIN_POS_CENTER_ON_PARENT);
     }
@@ -243,7 +238,7 @@ INT_PTR CDialog::DoModal() {
     if (!LoadDialogTemplate(m_nIDTemplate, run.tpl))
         return -1;
     run.owner = InnermostRun();
-    const DialogFace face = FaceFor(run.tpl, FixedScaleOf(*this));
+    const DialogFace face = FaceFor(run.tpl, GetFixedScale());
     CreateWindow(run, face);
     LiveWindows().insert(&run);
     m_pBackend = &run;

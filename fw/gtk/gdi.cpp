@@ -40,7 +40,7 @@ void DrawPicture(SurfaceDC* dc, cairo_surface_t* picture, int x, int y) {
     cairo_rectangle(dc->cr, x, y, w, h);
     cairo_fill(dc->cr);
     cairo_restore(dc->cr);
-    gtk_widget_queue_draw_area(dc->run->canvas, dc->originX + x, dc->originY + y, w, h);
+    CanvasRedrawRect(dc->run->canvas, {dc->originX + x, dc->originY + y, w, h});
 }
 
 COLORREF CDC::SetBkColor(COLORREF color) {

@@ -16,9 +16,27 @@ void OnActivate(GtkMenuItem* item, gpointer data) {
     SendToDialog(run, WM_SYSCOMMAND, command, 0);
 }
 
+// An item of the bar that opens no menu acts on the release of the button
+// that pressed it, however long after the press (the toolkit's menus ignore
+// a release that follows the press too closely, and a release may wait a
+// whole frame of a spinning wheel).
+gboolean OnBarRelease(GtkWidget* bar, GdkEventButton* event, gpointer) {
+    GtkWidget* item = gtk_menu_shell_get_selected_item(GTK_MENU_SHELL(bar));
+    if (!item || gtk_menu_item_get_submenu(GTK_MENU_ITEM(item)))
+        return FALSE;
+    GtkAllocation area;
+    gtk_widget_get_allocation(item, &area);
+    if (event->x < area.x || event->y < area.y || event->x >= area.x + area.width ||
+        event->y >= area.y + area.height)
+        return FALSE;
+    gtk_menu_shell_activate_item(GTK_MENU_SHELL(bar), item, TRUE);
+    return TRUE;
+}
+
 GtkWidget* BarOf(SystemMenu& menu) {
     if (!menu.bar) {
         menu.bar = gtk_menu_bar_new();
+        g_signal_connect(menu.bar, "button-release-event", G_CALLBACK(OnBarRelease), nullptr);
         gtk_box_pack_start(GTK_BOX(menu.run->box), menu.bar, FALSE, FALSE, 0);
         gtk_widget_show(menu.bar);
     }

@@ -71,7 +71,7 @@ void Install(const std::string& css) {
 
 // As the platform's dialog manager measures a face: the average width of
 // the 52 letters, rounded, and the height of a line.
-PixelScale Measure(const std::string& family, int pixelSize) {
+DialogScale Measure(const std::string& family, int pixelSize) {
     PangoFontMap* map = pango_cairo_font_map_get_default();
     PangoContext* context = pango_font_map_create_context(map);
     PangoFontDescription* desc = pango_font_description_new();
@@ -85,23 +85,25 @@ PixelScale Measure(const std::string& family, int pixelSize) {
     g_object_unref(layout);
     pango_font_description_free(desc);
     g_object_unref(context);
-    return PixelScale{(logical.width / 26 + 1) / 2, logical.height};
+    return DialogScale{(logical.width / 26 + 1) / 2, logical.height};
 }
 
 } // namespace
 
-DialogFace FaceFor(const DlgTemplate& tpl, const PixelScale& fixed) {
+DialogFace FaceFor(const DlgTemplate& tpl, const DialogScale& asked) {
+    // A dialog that asks for no scale of its own gets the base units the
+    // platform gives its usual 8-point dialog face, so that it has the
+    // same size in pixels as there.
+    const DialogScale fixed = asked.IsSet() ? asked : DialogScale{6, 13};
     DialogFace face;
     face.family = tpl.faceName.empty() ? "Liberation Sans" : tpl.faceName;
     // Points at the platform's 96 pixels per inch, rounded.
     const int points = tpl.pointSize > 0 ? tpl.pointSize : 8;
     face.pixelSize = (points * 96 + 36) / 72;
-    face.scale = Measure(face.family, face.pixelSize);
-    if (fixed.IsSet()) {
-        while (face.pixelSize > 1 && face.scale.baseX > fixed.baseX)
-            face.scale = Measure(face.family, --face.pixelSize);
-        face.scale = fixed;
-    }
+    // A face wider on average than the scale is set smaller until it fits.
+    while (face.pixelSize > 1 && Measure(face.family, face.pixelSize).baseX > fixed.baseX)
+        --face.pixelSize;
+    face.scale = fixed;
     return face;
 }
 
