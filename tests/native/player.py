@@ -144,6 +144,7 @@ class Player:
                     wheel_name(wheel), frame_text(click_frame), frame_text(watcher.frame)))
             time.sleep(0.001)
         self.display.press_release()
+        self.last_stop["clicked_at"] = time.monotonic()
         self.last_stop["reaction_ms"] = 1000 * (time.monotonic() - watcher.changed_at)
         # The game takes the click two frames on; watch a while longer, since
         # the last frame may reach the screen late. No questions over the bus

@@ -15,8 +15,10 @@ END_OF_GAME_TEXTS = (
     "Are these your Lucky numbers?   Maybe they are...you never know !!",
     "Press  ' Play Again '  to start a new game.     Press  ' Exit '  to close.")
 WIN_TIMEOUT = 30.0
-EARLIEST_BANNER = 0.6  # the stop handler pauses 1 s before the banner
-EARLIEST_DIALOG = 11.0  # five stations resting 11 s in all
+# From the winning click: the stop handler pauses 1 s before the banner, and
+# its five stations rest 11 s in all.
+EARLIEST_BANNER = 1.0
+EARLIEST_DIALOG = 12.0
 
 
 class Playing(support.GameTest):
@@ -76,7 +78,7 @@ class Playing(support.GameTest):
         player.play_to_win()
 
         # The banner at its five stations in turn, then the end-of-game dialog.
-        start = time.monotonic()
+        start = player.last_stop["clicked_at"]
         stations, first_banner, dialog = [], None, None
         while time.monotonic() - start < WIN_TIMEOUT:
             station = player.banner_station(player.client_image())
