@@ -82,10 +82,11 @@ void CreateControls(DialogRun& run, const DialogScale& scale) {
         LiveWindows().insert(control.get());
         run.controls.push_back(std::move(control));
     }
-    // Tab order is template order.
+    // Tab order is template order, through the controls with a tab stop.
     GList* chain = nullptr;
     for (const auto& control : run.controls)
-        chain = g_list_append(chain, control->widget);
+        if (control->style & kWsTabStop)
+            chain = g_list_append(chain, control->widget);
     G_GNUC_BEGIN_IGNORE_DEPRECATIONS
     gtk_container_set_focus_chain(GTK_CONTAINER(run.canvas), chain);
     G_GNUC_END_IGNORE_DEPRECATIONS
