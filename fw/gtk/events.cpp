@@ -76,6 +76,10 @@ bool DialogKey(const GdkEventKey& key) {
     DialogRun* run = InnermostRun();
     if (!run || key.type != GDK_KEY_PRESS)
         return false;
+    // An open menu takes the keys itself: Escape closes it.
+    GtkWidget* grab = gtk_grab_get_current();
+    if (grab && GTK_IS_MENU_SHELL(grab))
+        return false;
     if (key.keyval == GDK_KEY_Escape) {
         SendCommand(run, IDCANCEL);
         return true;
