@@ -11,7 +11,8 @@
 
 namespace artgen {
 
-// The 114 bitmap ids, ascending: 176 to 223, 231, 232 to 259, 263, 273 to 308.
+// The 114 bitmap ids, ascending: the blanks, the felt and the banner of
+// res/resource.h and the number tiles of gfx/tile_ids.h.
 std::vector<int> BitmapIds();
 
 // The picture of one bitmap id (throws std::runtime_error for an unknown id).
