@@ -62,6 +62,19 @@ std::vector<uint8_t> BitmapFile(int id) {
     return EncodeBmp(RenderBitmap(id));
 }
 
+std::vector<uint8_t> TileScriptFile() {
+    std::vector<int> ids;
+    for (int n = 1; n <= kMainHighest; ++n)
+        ids.push_back(MainTileId(n));
+    for (int n = 1; n <= kBonusHighest; ++n)
+        ids.push_back(BonusTileId(n));
+    std::sort(ids.begin(), ids.end());
+    std::string script = "// The number tiles, written by artgen from gfx/tile_ids.h.\n";
+    for (int id : ids)
+        script += std::to_string(id) + " BITMAP \"" + BitmapFileName(id) + "\"\n";
+    return std::vector<uint8_t>(script.begin(), script.end());
+}
+
 std::vector<uint8_t> IconFile() {
     return EncodeIco(PaintIcon());
 }

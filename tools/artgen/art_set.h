@@ -21,10 +21,14 @@ IndexedImage RenderBitmap(int id);
 // File names inside the output folder.
 std::string BitmapFileName(int id); // bitmap_<id>.bmp
 constexpr const char* kIconFileName = "quintaro.ico";
+constexpr const char* kTileScriptFileName = "tile_bitmaps.rc";
 constexpr const char* kStampFileName = "stamp";
 
 // The bytes of each file.
 std::vector<uint8_t> BitmapFile(int id);
 std::vector<uint8_t> IconFile();
+// The resource script's lines for the number tiles, which the game's script
+// includes: so the ids are listed nowhere but in gfx/tile_ids.h.
+std::vector<uint8_t> TileScriptFile();
 
 } // namespace artgen
