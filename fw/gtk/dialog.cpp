@@ -100,14 +100,15 @@ INT_PTR CDialog::DoModal() {
     if (run.owner)
         gtk_widget_set_sensitive(run.owner->window, FALSE);
 
-    if (OnInitDialog())
-        FocusFirstTabStop(run);
+    const bool focusFirst = OnInitDialog();
     if (!run.ended) {
         AskTextColours(run);
         gtk_widget_show(run.box);
         gtk_widget_show(run.canvas);
         PlaceWindow(run, face.scale);
         gtk_widget_show(run.window);
+        if (focusFirst)
+            FocusFirstTabStop(run);
         AddPendingPaint(&run, {0, 0, run.clientWidth, run.clientHeight});
         RunModalLoop(run);
     }
