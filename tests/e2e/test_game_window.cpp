@@ -8,6 +8,7 @@
 #include "window_query.h"
 #include "res/resource.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -201,4 +202,46 @@ E2E_TEST("window.painted") {
     if (!t.options().screenshotPath.empty())
         t.checkf(saveBmp(whole, t.options().screenshotPath), "cannot write %s",
                  t.options().screenshotPath.c_str());
+}
+
+// The close box shows a cross, which reads the same mirrored left to right and
+// top to bottom; when the platform misses its glyph face it shows a letter
+// ("r") instead, which does not.
+E2E_TEST("window.close_box_glyph") {
+    HWND window = sharedGame(t);
+    if (!window)
+        return;
+    POINT middle{};
+    if (!t.check(findCaptionPart(window, HTCLOSE, &middle), "the window reports no close box"))
+        return;
+    const int halfWidth = GetSystemMetrics(SM_CXSIZE) / 2;
+    const int halfHeight = GetSystemMetrics(SM_CYSIZE) / 2;
+    const RECT box{middle.x - halfWidth, middle.y - halfHeight, middle.x + halfWidth,
+                   middle.y + halfHeight};
+    const ScreenImage image = captureScreen(box);
+    if (!t.check(!image.empty(), "cannot copy the close box from the screen"))
+        return;
+    const uint32_t ink = colourValue(GetSysColor(COLOR_BTNTEXT));
+    RECT inked{image.width, image.height, -1, -1};
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            if (image.at(x, y) == ink)
+                inked = {std::min<LONG>(inked.left, x), std::min<LONG>(inked.top, y),
+                         std::max<LONG>(inked.right, x), std::max<LONG>(inked.bottom, y)};
+    if (!t.check(inked.right - inked.left >= 2 && inked.bottom - inked.top >= 2,
+                 "the close box shows no glyph"))
+        return;
+    int inkedCount = 0, mirroredBothWays = 0;
+    for (int y = inked.top; y <= inked.bottom; ++y)
+        for (int x = inked.left; x <= inked.right; ++x) {
+            if (image.at(x, y) != ink)
+                continue;
+            ++inkedCount;
+            const int mirrorX = inked.left + inked.right - x;
+            const int mirrorY = inked.top + inked.bottom - y;
+            mirroredBothWays += image.at(mirrorX, y) == ink && image.at(x, mirrorY) == ink;
+        }
+    t.checkf(mirroredBothWays * 10 >= inkedCount * 9,
+             "the close box glyph is no cross: %d of its %d pixels have their mirror images",
+             mirroredBothWays, inkedCount);
 }
