@@ -74,18 +74,24 @@ bool IsSpace(guint keyval) {
 // as the platform's buttons do; the toolkit's own would click from a timer
 // when the key is held.
 bool SpaceKey(const GdkEvent* event) {
+    // Weak: the button may go with its dialog before the key comes up.
     static GtkWidget* pressed = nullptr;
     GtkWidget* focus = FocusOf(event);
     const bool button = focus && GTK_IS_BUTTON(focus) && gtk_widget_is_sensitive(focus);
+    GtkWidget* was = pressed;
+    if (pressed)
+        g_object_remove_weak_pointer(G_OBJECT(pressed), reinterpret_cast<gpointer*>(&pressed));
+    pressed = nullptr;
     if (event->type == GDK_KEY_PRESS) {
+        if (was && was != focus)
+            gtk_widget_unset_state_flags(was, GTK_STATE_FLAG_ACTIVE);
         if (button) {
             pressed = focus;
+            g_object_add_weak_pointer(G_OBJECT(pressed), reinterpret_cast<gpointer*>(&pressed));
             gtk_widget_set_state_flags(focus, GTK_STATE_FLAG_ACTIVE, FALSE);
         }
         return button;
     }
-    GtkWidget* was = pressed;
-    pressed = nullptr;
     if (!was || was != focus)
         return false;
     gtk_widget_unset_state_flags(was, GTK_STATE_FLAG_ACTIVE);
