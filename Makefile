@@ -7,7 +7,8 @@ WIN32 := $(BUILD)/win32
 LINUX := $(BUILD)/linux
 ART   := $(abspath $(HOST))/art
 
-.PHONY: all deps host win64 win32 native test unit e2e native-e2e run run-wine demo bench format clean
+.PHONY: all deps host win64 win32 native test unit e2e native-e2e run run-wine demo screenshots bench \
+	dist format clean
 
 all: host win64 win32 native
 
@@ -37,13 +38,14 @@ native: host
 unit: host
 	@ctest --test-dir $(HOST) --output-on-failure
 
-e2e: win64
+e2e: win64 win32
 	@scripts/run-e2e
 
 test: all
 	@scripts/check-builds
 	@ctest --test-dir $(HOST) --output-on-failure
 	@scripts/run-e2e
+	@scripts/check-dist
 	@$(MAKE) --no-print-directory native-e2e
 
 # The native game's end-to-end tests, on a private X server and accessibility
@@ -60,8 +62,14 @@ run-wine: win64
 demo: win64
 	@scripts/run-demo
 
+screenshots: win64
+	@scripts/update-screenshots
+
 bench: all
 	@bench/run
+
+dist: win64 win32
+	@scripts/make-dist
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

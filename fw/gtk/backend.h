@@ -75,7 +75,6 @@ struct DialogRun : BackendWindow {
 
 // The innermost dialog run, the one in front; null when none runs.
 DialogRun* InnermostRun();
-DialogRun* RunOfWindow(GtkWidget* toplevel);
 Control* ControlOf(HWND hWnd);
 DialogRun* DialogOf(HWND hWnd);
 inline HWND HandleOf(BackendWindow* w) {

@@ -177,13 +177,11 @@ void CreateWidget(Control& control, const DlgItemTemplate& item, GtkRadioButton*
     if (control.kind == ControlKind::kLabel || control.kind == ControlKind::kCheckBox ||
         control.kind == ControlKind::kRadioButton)
         gtk_style_context_add_class(gtk_widget_get_style_context(w), "qfw-text");
-    if (GTK_IS_BUTTON(w)) {
-        // Buttons of the platform's dialogs take the focus from the keyboard
-        // only; a click leaves it where it was.
-        gtk_widget_set_focus_on_click(w, FALSE);
+    if (GTK_IS_BUTTON(w))
         g_signal_connect(w, "clicked", G_CALLBACK(OnClicked), &control);
-    }
-    gtk_widget_set_can_focus(w, (item.style & kWsTabStop) != 0);
+    // Buttons and boxes take the focus from a click or the keyboard; the
+    // tab order holds only those with a tab stop (see the dialog).
+    gtk_widget_set_can_focus(w, GTK_IS_BUTTON(w) || control.kind == ControlKind::kNumberBox);
     ShowText(control);
 }
 

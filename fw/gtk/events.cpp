@@ -70,11 +70,45 @@ bool IsSpace(guint keyval) {
     return keyval == GDK_KEY_space || keyval == GDK_KEY_KP_Space;
 }
 
-// The front dialog's keyboard: Escape cancels, Enter on anything but a
-// push button gives the OK command when OK is enabled or missing.
+// The space bar presses the focused button and clicks it on its release,
+// as the platform's buttons do; the toolkit's own would click from a timer
+// when the key is held.
+bool SpaceKey(const GdkEvent* event) {
+    // Weak: the button may go with its dialog before the key comes up.
+    static GtkWidget* pressed = nullptr;
+    GtkWidget* focus = FocusOf(event);
+    const bool button = focus && GTK_IS_BUTTON(focus) && gtk_widget_is_sensitive(focus);
+    GtkWidget* was = pressed;
+    if (pressed)
+        g_object_remove_weak_pointer(G_OBJECT(pressed), reinterpret_cast<gpointer*>(&pressed));
+    pressed = nullptr;
+    if (event->type == GDK_KEY_PRESS) {
+        if (was && was != focus)
+            gtk_widget_unset_state_flags(was, GTK_STATE_FLAG_ACTIVE);
+        if (button) {
+            pressed = focus;
+            g_object_add_weak_pointer(G_OBJECT(pressed), reinterpret_cast<gpointer*>(&pressed));
+            gtk_widget_set_state_flags(focus, GTK_STATE_FLAG_ACTIVE, FALSE);
+        }
+        return button;
+    }
+    if (!was || was != focus)
+        return false;
+    gtk_widget_unset_state_flags(was, GTK_STATE_FLAG_ACTIVE);
+    if (button)
+        gtk_button_clicked(GTK_BUTTON(was));
+    return true;
+}
+
+// The front dialog's keyboard: Escape cancels; Enter clicks the focused
+// push button, or else gives the OK command when OK is enabled or missing.
 bool DialogKey(const GdkEventKey& key) {
     DialogRun* run = InnermostRun();
     if (!run || key.type != GDK_KEY_PRESS)
+        return false;
+    // An open menu takes the keys itself: Escape closes it.
+    GtkWidget* grab = gtk_grab_get_current();
+    if (grab && GTK_IS_MENU_SHELL(grab))
         return false;
     if (key.keyval == GDK_KEY_Escape) {
         SendCommand(run, IDCANCEL);
@@ -82,8 +116,11 @@ bool DialogKey(const GdkEventKey& key) {
     }
     if (IsEnter(key.keyval)) {
         GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(run->window));
-        if (focus && GTK_IS_BUTTON(focus) && !GTK_IS_TOGGLE_BUTTON(focus))
-            return false;
+        if (focus && GTK_IS_BUTTON(focus) && !GTK_IS_TOGGLE_BUTTON(focus)) {
+            if (gtk_widget_is_sensitive(focus))
+                gtk_button_clicked(GTK_BUTTON(focus));
+            return true;
+        }
         CWnd* ok = run->dialog->GetDlgItem(IDOK);
         if (!ok || ok->IsWindowEnabled())
             SendCommand(run, IDOK);
@@ -98,16 +135,14 @@ void Deliver(GdkEvent* event, bool dialogKeys) {
         gtk_main_do_event(event);
         return;
     }
-    if (dialogKeys) {
-        if (!DialogKey(event->key))
-            gtk_main_do_event(event);
+    GtkWidget* grab = gtk_grab_get_current();
+    const bool menuOpen = grab && GTK_IS_MENU_SHELL(grab);
+    if (IsSpace(event->key.keyval) && !menuOpen && SpaceKey(event))
         return;
-    }
-    // Outside the dialog's own loop a key goes to the focused control as it
-    // is; a button answers only the space bar.
-    if (IsSpace(event->key.keyval))
-        if (GtkWidget* focus = FocusOf(event))
-            gtk_widget_event(focus, event);
+    // Outside the dialog's own loop only the focused button hears a key,
+    // and only the space bar.
+    if (dialogKeys && !DialogKey(event->key))
+        gtk_main_do_event(event);
 }
 
 } // namespace
@@ -131,7 +166,13 @@ bool DispatchQueuedInput(bool dialogKeys) {
 }
 
 void ReadWaitingEvents() {
-    // Bounded: a source that is always ready must not hold the caller.
-    for (int i = 0; i < 64 && g_main_context_iteration(nullptr, FALSE); ++i) {
+    // Only the window system's events: drawing waits for the next sleep, so
+    // that a frame costs no more than its own picture.
+    for (int i = 0; i < 256; ++i) {
+        GdkEvent* event = gdk_event_get();
+        if (!event)
+            break;
+        HandleEvent(event, nullptr);
+        gdk_event_free(event);
     }
 }

@@ -14,6 +14,6 @@ void InstallEventQueue();
 // an event was handed out.
 bool DispatchQueuedInput(bool dialogKeys);
 
-// Lets the toolkit read what the window system has sent and draw what is
-// due, without waiting and without handing out input.
+// Reads what the window system has sent, without waiting and without
+// handing out input.
 void ReadWaitingEvents();

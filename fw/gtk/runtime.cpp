@@ -15,7 +15,10 @@ void RunLoopUntil(gint64 deadline) {
     if (!g_main_context_acquire(context))
         return;
     std::vector<GPollFD> fds(16);
-    for (gint64 now = g_get_monotonic_time(); now < deadline; now = g_get_monotonic_time()) {
+    // Waits of whole milliseconds while one is left, then the rest at once,
+    // so that a frame does not run late by the rounding.
+    gint64 now = g_get_monotonic_time();
+    for (; deadline - now >= 1000; now = g_get_monotonic_time()) {
         gint priority = 0;
         g_main_context_prepare(context, &priority);
         gint timeout = -1;
@@ -23,7 +26,7 @@ void RunLoopUntil(gint64 deadline) {
         while ((count = g_main_context_query(context, priority, &timeout, fds.data(),
                                              gint(fds.size()))) > gint(fds.size()))
             fds.resize(size_t(count));
-        const gint left = gint((deadline - now + 999) / 1000);
+        const gint left = gint((deadline - now) / 1000);
         if (timeout < 0 || timeout > left)
             timeout = left;
         g_poll(fds.data(), guint(count), timeout);
@@ -31,6 +34,8 @@ void RunLoopUntil(gint64 deadline) {
             g_main_context_dispatch(context);
     }
     g_main_context_release(context);
+    if (deadline > now)
+        g_usleep(gulong(deadline - now));
 }
 
 // The generator of the platform's C runtime, so that a seed gives the same

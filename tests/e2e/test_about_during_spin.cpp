@@ -12,6 +12,7 @@
 #include "player_wheel.h"
 #include "test_runner.h"
 #include "window_query.h"
+#include "res/resource.h"
 
 using namespace e2e;
 
@@ -57,7 +58,7 @@ E2E_TEST("about.during_spin_wheel_waits_then_turns_on") {
     if (!window)
         return;
     Player player(window, art);
-    if (!t.check(player.choose(kChallengingId) && player.drawNumbers() && player.startSpin(0),
+    if (!t.check(player.choose(IDC_CHALLENGING) && player.drawNumbers() && player.startSpin(0),
                  player.error()))
         return;
     const double delayMs = frameDelay(window, 0);
