@@ -10,6 +10,7 @@
 #include "own_desktop.h"
 #include "player.h"
 #include "player_win.h"
+#include "res/resource.h"
 #include "screen_pixels.h"
 
 #include <cstdio>
@@ -52,7 +53,7 @@ int play(const std::string& exe, const std::string& folder, int number) {
         return 1;
 
     Player player(window, art);
-    if (!player.choose(kChallengingId) || !player.drawNumbers())
+    if (!player.choose(IDC_CHALLENGING) || !player.drawNumbers())
         return fail(player.error());
     if (!save(window, folder, "drawn"))
         return 1;
@@ -72,7 +73,7 @@ int play(const std::string& exe, const std::string& folder, int number) {
     if (!second)
         return fail("no second game window");
     Player winning(second, art);
-    if (!winning.choose(kChallengingId) || !winning.playToWin())
+    if (!winning.choose(IDC_CHALLENGING) || !winning.playToWin())
         return fail(winning.error());
     bool saved = true;
     const WinSighting seen = watchWin(second, winner.id(), art, kWinTimeoutMs, [&](int station) {
