@@ -88,6 +88,7 @@ TEST_F(GameTest, AfterAMissOnlyTryAgainAndExitActAndTheResetKeepsTryAgain) {
     sim::ClearDrawLog();
     for (const WheelControls& wheel : kWheels)
         Deliver(dlg, wheel.spin);
+    ExpectOnlyTryAgainAndExit();
     long long t = sim::Now() + 10;
     for (const WheelControls& wheel : kWheels) {
         sim::ScheduleClick(t++, wheel.spin);
