@@ -6,7 +6,7 @@ WIN64 := $(BUILD)/win64
 WIN32 := $(BUILD)/win32
 ART   := $(abspath $(HOST))/art
 
-.PHONY: all deps host win64 win32 test unit e2e run demo bench format clean
+.PHONY: all deps host win64 win32 test unit e2e mutants run demo bench format clean
 
 all: host win64 win32
 
@@ -37,6 +37,10 @@ test: all
 	@scripts/check-builds
 	@ctest --test-dir $(HOST) --output-on-failure
 	@scripts/run-e2e
+
+# Not part of test: builds its own copy in build/mutants and takes a while.
+mutants: deps
+	@tests/mutants/run
 
 run: all
 	@scripts/run-game

@@ -51,44 +51,32 @@ inline Grid Normalise(const Mask& mask, const std::vector<std::pair<int, int>>& 
 
 // The 8-connected shapes of the mask, left to right, ignoring specks.
 inline std::vector<std::vector<std::pair<int, int>>> Shapes(const Mask& mask) {
-    std::vector<int> label(mask.ink.size(), -1);
+    std::vector<bool> seen(mask.ink.size(), false);
+    auto visit = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= mask.width || y >= mask.height || !mask.at(x, y) ||
+            seen[size_t(y) * mask.width + x])
+            return false;
+        seen[size_t(y) * mask.width + x] = true;
+        return true;
+    };
     std::vector<std::vector<std::pair<int, int>>> shapes;
-    for (int y = 0; y < mask.height; ++y)
-        for (int x = 0; x < mask.width; ++x) {
-            if (!mask.at(x, y) || label[size_t(y) * mask.width + x] >= 0)
+    for (int x = 0; x < mask.width; ++x) // column by column: leftmost shape first
+        for (int y = 0; y < mask.height; ++y) {
+            if (!visit(x, y))
                 continue;
             std::vector<std::pair<int, int>> shape, todo{{x, y}};
-            label[size_t(y) * mask.width + x] = int(shapes.size());
             while (!todo.empty()) {
-                auto [px, py] = todo.back();
+                const auto [px, py] = todo.back();
                 todo.pop_back();
                 shape.push_back({px, py});
                 for (int dy = -1; dy <= 1; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx) {
-                        const int nx = px + dx, ny = py + dy;
-                        if (nx < 0 || ny < 0 || nx >= mask.width || ny >= mask.height ||
-                            !mask.at(nx, ny) || label[size_t(ny) * mask.width + nx] >= 0)
-                            continue;
-                        label[size_t(ny) * mask.width + nx] = int(shapes.size());
-                        todo.push_back({nx, ny});
-                    }
+                    for (int dx = -1; dx <= 1; ++dx)
+                        if (visit(px + dx, py + dy))
+                            todo.push_back({px + dx, py + dy});
             }
             if (shape.size() >= 8)
                 shapes.push_back(shape);
-            else
-                shapes.emplace_back(); // a speck keeps its label but is dropped below
         }
-    shapes.erase(
-        std::remove_if(shapes.begin(), shapes.end(), [](const auto& s) { return s.empty(); }),
-        shapes.end());
-    auto leftmost = [](const auto& s) {
-        int left = s[0].first;
-        for (auto [x, y] : s)
-            left = std::min(left, x);
-        return left;
-    };
-    std::sort(shapes.begin(), shapes.end(),
-              [&](const auto& a, const auto& b) { return leftmost(a) < leftmost(b); });
     return shapes;
 }
 

@@ -1,9 +1,7 @@
 // Opening a game window, choosing the game type and level, and the draw.
-#include <algorithm>
 #include <set>
 
 #include "app/wheels_app.h"
-#include "game/lucky_draw.h"
 #include "game_support.h"
 
 namespace {
@@ -222,17 +220,6 @@ TEST_F(GameTest, TheDrawTakesUpTo32767ValuesPerNumberThenTheSmallestThatFits) {
     Deliver(dlg, IDC_GET_LUCKY);
     EXPECT_EQ(std::vector<int>(dlg.m_nLucky, dlg.m_nLucky + kWheelCount),
               (std::vector<int>{1, 2, 3, 4, 5, 1}));
-}
-
-TEST_F(GameTest, TheExchangeSortOrdersAnyFiveNumbers) {
-    int numbers[] = {5, 4, 3, 2, 1};
-    std::vector<int> perm = {9, 3, 47, 1, 20};
-    std::sort(perm.begin(), perm.end());
-    do {
-        std::copy(perm.begin(), perm.end(), numbers);
-        SortAscending(numbers, 5);
-        ASSERT_TRUE(std::is_sorted(numbers, numbers + 5));
-    } while (std::next_permutation(perm.begin(), perm.end()));
 }
 
 } // namespace
