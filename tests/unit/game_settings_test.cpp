@@ -192,6 +192,8 @@ TEST_F(GameTest, TheDrawTakesUpTo32767ValuesPerNumberThenTheSmallestThatFits) {
         int firstUsableAt; // the attempt at which 40, then 7 for the bonus, is offered
         std::vector<int> shown;
     };
+    // Offered on the last attempt, 40 and 7 are taken. One later, the first
+    // number and the bonus become 1, and the 40 goes to the second number.
     for (const Case& c :
          {Case{limit, {10, 20, 30, 40, 45, 7}}, Case{limit + 1, {1, 10, 20, 30, 40, 1}}}) {
         SCOPED_TRACE(c.firstUsableAt);
