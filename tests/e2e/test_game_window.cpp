@@ -6,6 +6,7 @@
 #include "screen_pixels.h"
 #include "test_runner.h"
 #include "window_query.h"
+#include "res/resource.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -136,24 +137,26 @@ E2E_TEST("window.initial_state") {
     HWND window = sharedGame(t);
     if (!window)
         return;
-    const int enabledIds[] = {IDCANCEL, 1008, 1029, 1030, 1038, 1039, 1040};
-    const int disabledIds[] = {IDOK, 1010, 1011, 1012, 1013, 1014, 1015,
-                               1023, 1024, 1025, 1026, 1027, 1028};
+    const int enabledIds[] = {IDCANCEL,  IDC_GET_LUCKY, IDC_EASY, IDC_CHALLENGING,
+                              IDC_SUPER, IDC_POWER,     IDC_MEGA};
+    const int disabledIds[] = {IDOK,      IDC_SPIN1, IDC_SPIN2, IDC_SPIN3, IDC_SPIN4,
+                               IDC_SPIN5, IDC_SPINB, IDC_STOP1, IDC_STOP2, IDC_STOP3,
+                               IDC_STOP4, IDC_STOP5, IDC_STOPB};
     for (int id : enabledIds)
         t.checkf(IsWindowEnabled(control(window, id)) != 0, "control %d is disabled", id);
     for (int id : disabledIds)
         t.checkf(control(window, id) && !IsWindowEnabled(control(window, id)),
                  "control %d is enabled", id);
 
-    const int checkedIds[] = {1029, 1038};
-    const int uncheckedIds[] = {1030, 1039, 1040};
+    const int checkedIds[] = {IDC_EASY, IDC_SUPER};
+    const int uncheckedIds[] = {IDC_CHALLENGING, IDC_POWER, IDC_MEGA};
     for (int id : checkedIds)
         t.checkf(buttonChecked(control(window, id)), "control %d is not checked", id);
     for (int id : uncheckedIds)
         t.checkf(control(window, id) && !buttonChecked(control(window, id)),
                  "control %d is checked", id);
 
-    for (int id = 1002; id <= 1007; ++id) {
+    for (int id : {IDC_LUCKY1, IDC_LUCKY2, IDC_LUCKY3, IDC_LUCKY4, IDC_LUCKY5, IDC_LUCKYB}) {
         const std::string text = windowText(control(window, id));
         t.checkf(text == "0", "number box %d shows \"%s\"", id, text.c_str());
     }

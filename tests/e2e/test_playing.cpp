@@ -7,6 +7,7 @@
 #include "player_win.h"
 #include "test_runner.h"
 #include "window_query.h"
+#include "res/resource.h"
 
 #include <cmath>
 #include <string>
@@ -43,8 +44,8 @@ bool enabled(HWND window, int id) {
 
 // The buttons, check boxes and radios of the game window, Exit aside.
 std::vector<int> playControls() {
-    std::vector<int> ids = {IDOK,     kGetLuckyId, kEasyId, kChallengingId,
-                            kSuperId, kPowerId,    kMegaId};
+    std::vector<int> ids = {IDOK,      IDC_GET_LUCKY, IDC_EASY, IDC_CHALLENGING,
+                            IDC_SUPER, IDC_POWER,     IDC_MEGA};
     for (int wheel = 0; wheel < kWheelCount; ++wheel) {
         ids.push_back(wheelControls(wheel).spin);
         ids.push_back(wheelControls(wheel).stop);
@@ -73,7 +74,8 @@ void expectFreshGame(TestContext& t, HWND window, bool tryAgain, const char* whe
         t.checkf(text == "0", "%s: number box %s shows \"%s\"", when, wheelName(wheel).c_str(),
                  text.c_str());
     }
-    std::vector<int> wanted = {kGetLuckyId, kEasyId, kChallengingId, kSuperId, kPowerId, kMegaId};
+    std::vector<int> wanted = {IDC_GET_LUCKY, IDC_EASY,  IDC_CHALLENGING,
+                               IDC_SUPER,     IDC_POWER, IDC_MEGA};
     if (tryAgain)
         wanted.push_back(IDOK);
     expectOnlyEnabled(t, window, wanted, when);
@@ -169,9 +171,10 @@ E2E_TEST("playing.win_then_play_again") {
     t.check(GetWindow(second, GW_OWNER) == window,
             "the new game window is not owned by the finished one");
     expectFreshGame(t, second, false, "new game window");
-    t.check(buttonChecked(GetDlgItem(second, kSuperId)), "new game window: \"Super\" not selected");
-    t.check(buttonChecked(GetDlgItem(second, kEasyId)), "new game window: \"Easy\" not checked");
-    t.check(!buttonChecked(GetDlgItem(second, kChallengingId)),
+    t.check(buttonChecked(GetDlgItem(second, IDC_SUPER)),
+            "new game window: \"Super\" not selected");
+    t.check(buttonChecked(GetDlgItem(second, IDC_EASY)), "new game window: \"Easy\" not checked");
+    t.check(!buttonChecked(GetDlgItem(second, IDC_CHALLENGING)),
             "new game window: \"Challenging\" checked");
 
     if (t.check(clickWindow(GetDlgItem(second, IDCANCEL)), "cannot click \"Exit\""))
@@ -199,7 +202,7 @@ E2E_TEST("playing.miss_then_try_again") {
 
     if (!t.check(clickWindow(GetDlgItem(window, IDOK)), "cannot click \"Try Again\""))
         return;
-    if (!t.check(waitUntil([&] { return enabled(window, kGetLuckyId); }, 5000),
+    if (!t.check(waitUntil([&] { return enabled(window, IDC_GET_LUCKY); }, 5000),
                  "\"Get Lucky Numbers\" stays disabled after \"Try Again\""))
         return;
     expectFreshGame(t, window, true, "after \"Try Again\"");
@@ -207,7 +210,7 @@ E2E_TEST("playing.miss_then_try_again") {
              player.showing(0));
 
     // The reset game plays on, here at the faster level, through all six wheels.
-    if (!t.check(player.choose(kChallengingId) && player.playToWin(), player.error()))
+    if (!t.check(player.choose(IDC_CHALLENGING) && player.playToWin(), player.error()))
         return;
     expectWheelSpeeds(t, player, kChallengingFrameMs, "Challenging");
 }
