@@ -7,8 +7,8 @@ WIN32 := $(BUILD)/win32
 LINUX := $(BUILD)/linux
 ART   := $(abspath $(HOST))/art
 
-.PHONY: all deps host win64 win32 native test unit e2e run run-wine demo screenshots bench dist format \
-	clean
+.PHONY: all deps host win64 win32 native test unit e2e mutants run run-wine demo screenshots bench dist \
+	format clean
 
 all: host win64 win32 native
 
@@ -46,6 +46,10 @@ test: all
 	@ctest --test-dir $(HOST) --output-on-failure
 	@scripts/run-e2e
 	@scripts/check-dist
+
+# Not part of test: builds its own copy in build/mutants and takes a while.
+mutants: deps
+	@tests/mutants/run
 
 run: native
 	@scripts/run-game
