@@ -1,19 +1,22 @@
 // Writes what the native end-to-end tests expect to see, read from the very
 // resources the game is built from (the .res the host tree compiles):
-//   layout.tsv  the game window, the About box and the end-of-game dialog,
-//               each control's id, class, style, text and pixel rectangle;
+//   layout.tsv  the game window as the intended layout (the table the
+//               resource and Windows end-to-end tests hold the game to), the
+//               About box and the end-of-game dialog as their templates have
+//               them: each control's id, class, style, text and pixel rectangle;
 //   rules.tsv   the tables that drive the game: each wheel's controls, the
 //               ranges of each game type, the frame delays of each level;
 //   art.tsv     each picture the player must recognise, with the raw RGB
 //               file (rows top first) beside it: the number tiles of both
 //               kinds of wheel, the felt and the win banner.
-// The template walker, the tile numbering and the bitmap reader are the ones
-// the game, the art generator and the unit tests use.
+// The layout table, the template walker, the tile numbering and the bitmap
+// reader are the ones the game, the art generator and the other tests use.
 #include "fw/common/dlg_template.h"
 #include "fw/common/res_file.h"
 #include "game/wheel_table.h"
 #include "gfx/tile_ids.h"
 #include "res/resource.h"
+#include "tests/common/game_window_layout.h"
 #include "tests/unit/bmp_reader.h"
 
 #include <cstdio>
@@ -48,22 +51,41 @@ std::string cell(std::string text) {
     return text;
 }
 
+// dialog <name> <id> <width> <height> <caption>
+void writeDialogLine(std::ofstream& out, const char* name, int id, int cx, int cy,
+                     const std::string& caption) {
+    out << "dialog\t" << name << '\t' << id << '\t' << across(cx) << '\t' << down(cy) << '\t'
+        << cell(caption) << '\n';
+}
+
+// control <dialog> <number> <id> <class> <style> <icon> <x> <y> <width> <height> <text>
+void writeControlLine(std::ofstream& out, const char* name, int number, int id,
+                      const std::string& cls, uint32_t style, bool icon, int x, int y, int cx,
+                      int cy, const std::string& text) {
+    out << "control\t" << name << '\t' << number << '\t' << id << '\t' << cls << '\t' << style
+        << '\t' << icon << '\t' << across(x) << '\t' << down(y) << '\t' << across(cx) << '\t'
+        << down(cy) << '\t' << cell(text) << '\n';
+}
+
+void writeGameWindow(std::ofstream& out) {
+    using namespace expected_layout;
+    writeDialogLine(out, "game", IDD_WHEELS, kGameWindowWidth, kGameWindowHeight, "");
+    int number = 0;
+    for (const Control& c : kGameWindow)
+        writeControlLine(out, "game", ++number, c.id, c.cls, c.style, c.icon >= 0, c.x, c.y, c.cx,
+                         c.cy, c.text);
+}
+
 bool writeDialog(const ResourceList& res, int id, const char* name, std::ofstream& out) {
     const ResourceEntry* entry = FindResource(res, kRtDialog, id);
     DlgTemplate dlg;
     if (!entry || !ParseDlgTemplate(entry->data.data(), entry->data.size(), dlg))
         return false;
-    // dialog <name> <id> <width> <height> <caption>
-    out << "dialog\t" << name << '\t' << id << '\t' << across(dlg.cx) << '\t' << down(dlg.cy)
-        << '\t' << cell(dlg.caption) << '\n';
-    // control <dialog> <number> <id> <class> <style> <icon> <x> <y> <width> <height> <text>
+    writeDialogLine(out, name, id, dlg.cx, dlg.cy, dlg.caption);
     int number = 0;
-    for (const DlgItemTemplate& item : dlg.items) {
-        out << "control\t" << name << '\t' << ++number << '\t' << item.id << '\t' << item.className
-            << '\t' << item.style << '\t' << (item.textOrdinal >= 0) << '\t' << across(item.x)
-            << '\t' << down(item.y) << '\t' << across(item.cx) << '\t' << down(item.cy) << '\t'
-            << cell(item.text) << '\n';
-    }
+    for (const DlgItemTemplate& item : dlg.items)
+        writeControlLine(out, name, ++number, item.id, item.className, item.style,
+                         item.textOrdinal >= 0, item.x, item.y, item.cx, item.cy, item.text);
     return true;
 }
 
@@ -117,8 +139,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::ofstream layout(dir + "/layout.tsv");
-    bool ok = writeDialog(res, IDD_WHEELS, "game", layout) &&
-              writeDialog(res, IDD_ABOUTBOX, "about", layout) &&
+    writeGameWindow(layout);
+    bool ok = writeDialog(res, IDD_ABOUTBOX, "about", layout) &&
               writeDialog(res, IDD_PLAYAGAIN, "end", layout);
 
     std::ofstream rules(dir + "/rules.tsv");
