@@ -10,10 +10,12 @@ import subprocess
 import sys
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../tests/native"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                "../../tools/native_player"))
+import fixtures  # noqa: E402
 import game as g  # noqa: E402
 import player as p  # noqa: E402
-import support  # noqa: E402
+import xdisplay  # noqa: E402
 
 BLACK = 0  # the private server's root window, started with -br
 TIMEOUT = 20.0
@@ -55,7 +57,7 @@ def start_up(display, game, empty, runs, env=None):
 
 
 def frame_pacing(display, exe):
-    fx = support.fixtures()
+    fx = fixtures.Fixtures(os.environ["NATIVE_FIXTURES"])
     session = g.Game(exe, fx)
     try:
         window = session.main_window()
@@ -88,7 +90,7 @@ def frame_pacing(display, exe):
 def main():
     game, empty = sys.argv[1], sys.argv[2]
     runs = int(sys.argv[3]) if len(sys.argv) > 3 else 5
-    display = support.display()
+    display = xdisplay.Display()
     # With the accessibility bus a desktop runs, and without (the toolkit
     # then registers no widgets with a screen reader).
     for bridge, env in (("with", None), ("without", dict(os.environ, NO_AT_BRIDGE="1"))):

@@ -1,4 +1,4 @@
-"""What the tests expect, as tests/native/fixtures.cpp writes it from the
+"""What the player and the tests expect, as fixtures.cpp beside it writes it from the
 game's resources and tables: the dialog layouts, the game's rules and the
 pictures the player recognises on the screen."""
 
