@@ -1,5 +1,7 @@
 #include "game_session.h"
 
+#include "window_query.h"
+
 #include <memory>
 
 namespace e2e {
@@ -23,6 +25,19 @@ HWND launchGame(TestContext& t, GameProcess& game) {
         return nullptr;
     t.check(settleWindow(window, kWindowTimeoutMs), "the game window does not finish painting");
     return window;
+}
+
+HWND launchGame(TestContext& t, GameProcess& game, GameArt& art) {
+    if (!t.checkf(art.load(t.options().gameExe), "game pictures: %s", art.error().c_str()))
+        return nullptr;
+    return launchGame(t, game);
+}
+
+HWND childWithText(HWND parent, const char* text) {
+    for (HWND child : childWindows(parent))
+        if (windowText(child) == text)
+            return child;
+    return nullptr;
 }
 
 HWND sharedGame(TestContext& t, DWORD* processId) {

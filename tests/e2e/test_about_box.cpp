@@ -25,13 +25,6 @@ HWND openAboutBox(TestContext& t, const GameProcess& game, HWND window) {
     return about;
 }
 
-HWND findChildByText(HWND parent, const char* text) {
-    for (HWND child : childWindows(parent))
-        if (windowText(child) == text)
-            return child;
-    return nullptr;
-}
-
 } // namespace
 
 E2E_TEST("about.modal_over_game") {
@@ -44,9 +37,9 @@ E2E_TEST("about.modal_over_game") {
         return;
     t.check(GetWindow(about, GW_OWNER) == window, "the About box is not owned by the game window");
     t.check(!IsWindowEnabled(window), "the game window stays enabled under the About box");
-    t.check(findChildByText(about, "Quintaro Version 2.0") != nullptr,
+    t.check(childWithText(about, "Quintaro Version 2.0") != nullptr,
             "no line \"Quintaro Version 2.0\" in the About box");
-    t.check(findChildByText(about, "OK") != nullptr, "no OK button in the About box");
+    t.check(childWithText(about, "OK") != nullptr, "no OK button in the About box");
 
     const POINT gameCentre = centreOnScreen(window);
     const POINT aboutCentre = centreOnScreen(about);
@@ -91,7 +84,7 @@ E2E_TEST("about.ok_returns_to_unchanged_game") {
     HWND about = openAboutBox(t, game, window);
     if (!about)
         return;
-    HWND ok = findChildByText(about, "OK");
+    HWND ok = childWithText(about, "OK");
     if (!t.check(ok && clickWindow(ok), "cannot click the About box's OK"))
         return;
     if (!t.check(waitUntil([&] { return !IsWindow(about); }, kWindowTimeoutMs),

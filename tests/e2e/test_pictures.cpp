@@ -70,25 +70,16 @@ void expectGoldenLabel(TestContext& t, HWND window, HWND label) {
              windowText(label).c_str(), golden, plain, shown.pixels.size());
 }
 
-HWND labelWithText(HWND window, const char* text) {
-    for (HWND child : childWindows(window))
-        if (windowText(child) == text)
-            return child;
-    return nullptr;
-}
-
 } // namespace
 
 E2E_TEST("pictures.blanks_bands_and_repaints") {
     GameArt art;
-    if (!t.checkf(art.load(t.options().gameExe), "game pictures: %s", art.error().c_str()))
-        return;
     GameProcess game;
-    HWND window = launchGame(t, game);
+    HWND window = launchGame(t, game, art);
     if (!window)
         return;
     expectBlankWheels(t, window, art, "opened");
-    HWND label = labelWithText(window, "1st Num");
+    HWND label = childWithText(window, "1st Num");
     if (t.check(label != nullptr, "no label \"1st Num\""))
         expectGoldenLabel(t, window, label);
 
