@@ -61,11 +61,6 @@ E2E_TEST("exit.alt_f4_key") {
     });
 }
 
-E2E_TEST("exit.close_command") {
-    expectLeaving(
-        t, [&](HWND window) { return PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0) != 0; });
-}
-
 E2E_TEST("exit.close_box_click") {
     expectLeaving(t, [&](HWND window) {
         POINT closeBox{};
