@@ -1,5 +1,6 @@
 // The demo: the player wins one game while pictures of each stage are saved.
-// It is no test of its own and takes a minute or two, so it exists only when
+// It is no test, but is built into the end-to-end driver (tests/e2e) for its
+// runner and game start-up; it takes a minute or two, so it exists only when
 // asked for: QUINTARO_DEMO_DIR names the folder for the pictures and a filter
 // on the command line names the demo (scripts/run-demo does both).
 #include "game_process.h"
@@ -58,10 +59,8 @@ bool matchWhilePictured(TestContext& t, Player& player, HWND window, const GameA
 
 void playAndCapture(TestContext& t) {
     GameArt art;
-    if (!t.check(art.load(t.options().gameExe), art.error()))
-        return;
     GameProcess game;
-    HWND window = launchGame(t, game);
+    HWND window = launchGame(t, game, art);
     if (!window)
         return;
     savePicture(t, window, "1-opened");
