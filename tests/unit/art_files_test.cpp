@@ -112,47 +112,35 @@ TEST(ArtFiles, EveryBitmapHasItsSizeDepthAndPalette) {
     EXPECT_EQ(files, ids.size());
 }
 
-TEST(ArtFiles, NoTileHoldsPureWhite) {
+// Tiles are framed by one-pixel black lines at top and bottom, hold no pure
+// white (the image lists' mask colour), and each number tile shows its number,
+// centred and about 26 pixels high.
+TEST(ArtFiles, EveryTileIsFramedWithoutWhite) {
     for (int id : TileIds()) {
         const Bmp bmp = Load(id);
         ASSERT_EQ(bmp.error, "") << id;
         for (uint8_t i : bmp.dib.index)
             ASSERT_NE(bmp.dib.palette[i], kWhite) << "bitmap " << id;
-    }
-}
-
-TEST(ArtFiles, EveryTileHasBlackTopAndBottomLines) {
-    for (int id : TileIds()) {
-        const Bmp bmp = Load(id);
-        ASSERT_EQ(bmp.error, "") << id;
+        int darkNextToLines = 0;
         for (int x = 0; x < 72; ++x) {
             ASSERT_EQ(bmp.dib.at(x, 0), kBlack) << "bitmap " << id << " x " << x;
             ASSERT_EQ(bmp.dib.at(x, 71), kBlack) << "bitmap " << id << " x " << x;
-        }
-        // One pixel thick: the rows next to them are background.
-        int darkNextToLines = 0;
-        for (int x = 0; x < 72; ++x)
             darkNextToLines += IsNearBlack(bmp.dib.at(x, 1)) + IsNearBlack(bmp.dib.at(x, 70));
+        }
         EXPECT_EQ(darkNextToLines, 0) << "bitmap " << id;
     }
 }
 
-TEST(ArtFiles, TheTileOfEachNumberShowsThatNumber) {
+TEST(ArtFiles, EveryNumberTileShowsItsNumberCentred) {
+    std::vector<std::pair<int, int>> tiles; // id, number
     for (int n = 1; n <= 75; ++n)
-        EXPECT_EQ(digit_reader::ReadNumber(Load(MainTileId(n)).dib), n) << "main number " << n;
+        tiles.push_back({MainTileId(n), n});
     for (int n = 1; n <= 35; ++n)
-        EXPECT_EQ(digit_reader::ReadNumber(Load(BonusTileId(n)).dib), n) << "bonus number " << n;
-}
-
-TEST(ArtFiles, DigitsAreCentredAndAbout26PixelsHigh) {
-    std::vector<int> ids;
-    for (int n = 1; n <= 75; ++n)
-        ids.push_back(MainTileId(n));
-    for (int n = 1; n <= 35; ++n)
-        ids.push_back(BonusTileId(n));
-    for (int id : ids) {
+        tiles.push_back({BonusTileId(n), n});
+    for (const auto& [id, number] : tiles) {
         const Bmp bmp = Load(id);
         ASSERT_EQ(bmp.error, "") << id;
+        EXPECT_EQ(digit_reader::ReadNumber(bmp.dib), number) << "bitmap " << id;
         int left = 72, right = -1, top = 72, bottom = -1;
         for (int y = 1; y < 71; ++y)
             for (int x = 0; x < 72; ++x)
@@ -284,7 +272,6 @@ TEST(ArtFiles, IconIsOne32By32SixteenColourImageWithMask) {
 }
 
 TEST(ArtFiles, RenderingIsDeterministic) {
-    EXPECT_EQ(artgen::BitmapFile(263), artgen::BitmapFile(263));
     EXPECT_EQ(artgen::BitmapFile(263), FileOf(263));
     EXPECT_EQ(artgen::BitmapFile(231), FileOf(231));
     EXPECT_EQ(artgen::IconFile(), bmp_reader::ReadBytes(ArtPath("quintaro.ico")));
