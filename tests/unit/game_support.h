@@ -26,6 +26,12 @@ inline void RandomValues(std::vector<int> values) {
     sim::SetRandomSource([values, next]() { return values[(*next)++ % values.size()]; });
 }
 
+// Draws 5, 10, 20, 30, 40 and the bonus 7 with a click on "Get Lucky" at `at`.
+inline void DrawKnownNumbers(long long at) {
+    RandomValues({30, 5, 40, 10, 20, 7});
+    sim::ScheduleClick(at, IDC_GET_LUCKY);
+}
+
 // A spin started at spinAt paints its j-th frame (j = 0, 1, ...) at
 // spinAt + (j + 1) * delay, showing frame j modulo the strip's length. A
 // click is judged two frames after the one showing when it is made, so to be

@@ -1,7 +1,5 @@
 // The simulated platform itself: windows from the real templates, the event
 // script and its pump, modal runs, the generator and the drawing counters.
-#include <gtest/gtest.h>
-
 #include <climits>
 #include <cstdlib>
 #include <functional>
@@ -9,9 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "fw/sim/sim.h"
-#include "game/wheels_dlg.h"
-#include "res/resource.h"
+#include "game_support.h"
 
 namespace {
 
@@ -45,11 +41,7 @@ ON_BN_CLICKED(IDC_EASY, OnEasy)
 ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-class SimBackend : public ::testing::Test {
-protected:
-    void SetUp() override { sim::Reset(); }
-    void TearDown() override { sim::Reset(); }
-};
+using SimBackend = GameTest; // a fresh platform per test
 
 TEST_F(SimBackend, WindowsComeFromTheRealTemplates) {
     // Only a dialog that asks for the game window's scale gets it.

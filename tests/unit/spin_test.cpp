@@ -4,12 +4,6 @@
 
 namespace {
 
-// Draws 5, 10, 20, 30, 40 and the bonus 7.
-void DrawKnownNumbers(long long at) {
-    RandomValues({30, 5, 40, 10, 20, 7});
-    sim::ScheduleClick(at, IDC_GET_LUCKY);
-}
-
 std::vector<int> FramesDrawnOn(int control) {
     std::vector<int> frames;
     for (const sim::DrawCall& call : sim::DrawsOn(control))

@@ -4,15 +4,15 @@
 
 namespace {
 
-// Plays a whole game to the last stop: Super, 5 10 20 30 40 and bonus 7.
-// Returns the time the Stop B click is handled.
-long long WinAGame(CWheelsDlg& dlg) {
-    RandomValues({30, 5, 40, 10, 20, 7});
-    sim::ScheduleClick(0, IDC_GET_LUCKY);
+// Plays a whole game to the last stop: 5 10 20 30 40 matched, and wheel B
+// stopped on `bonus` (its lucky number is 7). The last stop is scheduled, not
+// run. Returns the time the Stop B click is handled.
+long long PlayAGame(CWheelsDlg& dlg, int bonus = 7) {
+    DrawKnownNumbers(0);
     sim::RunUntilIdle();
     long long t = 100;
     for (int w = 0; w < kWheelCount; ++w) {
-        t = PlayWheel(dlg, w, t, dlg.m_nLucky[w]);
+        t = PlayWheel(dlg, w, t, w == kWheelB ? bonus : dlg.m_nLucky[w]);
         if (w < kWheelB)
             sim::RunUntilIdle();
     }
@@ -23,7 +23,7 @@ TEST_F(GameTest, TheWinShowsTheBannerAtFiveStationsThenTheNumbersThenTheDialog) 
     CWheelsDlg dlg;
     ASSERT_TRUE(sim::Open(dlg));
     sim::AnswerModal(IDD_PLAYAGAIN, IDCANCEL, 1000);
-    const long long stopAt = WinAGame(dlg);
+    const long long stopAt = PlayAGame(dlg);
     sim::ClearDrawLog();
     try {
         sim::RunUntilIdle();
@@ -79,7 +79,7 @@ TEST_F(GameTest, PlayAgainNestsAFreshGameWindowOverTheFinishedOne) {
     sim::ScheduleClick(1, IDC_CHALLENGING);
     sim::RunUntilIdle();
     sim::AnswerModal(IDD_PLAYAGAIN, IDOK);
-    const long long stopAt = WinAGame(dlg);
+    const long long stopAt = PlayAGame(dlg);
 
     bool looked = false;
     sim::ScheduleLook(stopAt + 20000, [&]() {
@@ -118,14 +118,8 @@ TEST_F(GameTest, PlayAgainNestsAFreshGameWindowOverTheFinishedOne) {
 TEST_F(GameTest, AMissOnWheelBNeverStartsTheWin) {
     CWheelsDlg dlg;
     ASSERT_TRUE(sim::Open(dlg));
-    RandomValues({30, 5, 40, 10, 20, 7});
-    sim::ScheduleClick(0, IDC_GET_LUCKY);
+    PlayAGame(dlg, 8);
     sim::RunUntilIdle();
-    long long t = 100;
-    for (int w = 0; w < kWheelCount; ++w) {
-        t = PlayWheel(dlg, w, t, w == kWheelB ? 8 : dlg.m_nLucky[w]);
-        sim::RunUntilIdle();
-    }
     EXPECT_EQ(dlg.m_fStopValue[kWheelB], 8.0f);
     EXPECT_TRUE(sim::ModalRuns().empty());
     EXPECT_TRUE(sim::IsEnabled(IDOK));
