@@ -75,7 +75,7 @@ bool PaintOneWaiting() {
         cairo_region_t* outer = run->paintRegion;
         run->paintRegion = run->pendingPaint;
         run->pendingPaint = nullptr;
-        CanvasUncover(run->canvas, run->paintRegion);
+        CanvasClear(run->canvas, CanvasLayer::kOver, run->paintRegion);
         SendToDialog(run, WM_PAINT, 0, 0);
         cairo_region_destroy(run->paintRegion);
         run->paintRegion = outer;
