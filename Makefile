@@ -7,8 +7,8 @@ WIN32 := $(BUILD)/win32
 LINUX := $(BUILD)/linux
 ART   := $(abspath $(HOST))/art
 
-.PHONY: all deps host win64 win32 native test unit e2e mutants run run-wine demo screenshots bench dist \
-	format clean
+.PHONY: all deps host win64 win32 native test unit e2e native-e2e mutants run run-wine demo screenshots \
+	bench dist format clean
 
 all: host win64 win32 native
 
@@ -46,6 +46,12 @@ test: all
 	@ctest --test-dir $(HOST) --output-on-failure
 	@scripts/run-e2e
 	@scripts/check-dist
+	@$(MAKE) --no-print-directory native-e2e
+
+# The native game's end-to-end tests, on a private X server and accessibility
+# bus; the same-pixels test among them also runs the Windows build under Wine.
+native-e2e: host win64 native
+	@tests/native/run
 
 # Not part of test: builds its own copy in build/mutants and takes a while.
 mutants: deps
