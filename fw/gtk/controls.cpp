@@ -171,12 +171,11 @@ void CreateWidget(Control& control, const DlgItemTemplate& item, GtkRadioButton*
     control.kind = KindOf(item);
     GtkWidget* w = NewWidget(control.kind, item, groupLeader);
     control.widget = w;
+    // The style sheet gives a text, and a box that holds one beside its
+    // mark, the dialog's background.
     if (GtkLabel* label = TextLabelOf(control))
-        if (control.kind != ControlKind::kLabel)
-            gtk_style_context_add_class(gtk_widget_get_style_context(GTK_WIDGET(label)),
-                                        "qfw-text");
-    if (control.kind == ControlKind::kLabel || control.kind == ControlKind::kCheckBox ||
-        control.kind == ControlKind::kRadioButton)
+        gtk_style_context_add_class(gtk_widget_get_style_context(GTK_WIDGET(label)), "qfw-text");
+    if (control.kind == ControlKind::kCheckBox || control.kind == ControlKind::kRadioButton)
         gtk_style_context_add_class(gtk_widget_get_style_context(w), "qfw-text");
     if (GTK_IS_BUTTON(w))
         g_signal_connect(w, "clicked", G_CALLBACK(OnClicked), &control);
