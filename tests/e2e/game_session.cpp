@@ -27,7 +27,7 @@ HWND launchGame(TestContext& t, GameProcess& game) {
     return window;
 }
 
-HWND launchGame(TestContext& t, GameProcess& game, GameArt& art) {
+HWND launchGameWithArt(TestContext& t, GameProcess& game, GameArt& art) {
     if (!t.checkf(art.load(t.options().gameExe), "game pictures: %s", art.error().c_str()))
         return nullptr;
     return launchGame(t, game);

@@ -14,8 +14,9 @@ constexpr DWORD kExitTimeoutMs = 10000;
 
 // Starts a game of its own for a test; nullptr (and a failure) if no window.
 HWND launchGame(TestContext& t, GameProcess& game);
-// The same for a test that plays: the game's pictures are read first.
-HWND launchGame(TestContext& t, GameProcess& game, GameArt& art);
+// The same for a test that watches the game's pictures: reads them from the
+// game's program first; nullptr (and a failure) if they or the window are missing.
+HWND launchGameWithArt(TestContext& t, GameProcess& game, GameArt& art);
 
 // The child window showing the text, or nullptr.
 HWND childWithText(HWND parent, const char* text);

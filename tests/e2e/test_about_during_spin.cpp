@@ -52,7 +52,7 @@ bool waitForFrame(WheelWatcher& watcher, double deadline) {
 E2E_TEST("about.during_spin_wheel_waits_then_turns_on") {
     GameArt art;
     GameProcess game;
-    HWND window = launchGame(t, game, art);
+    HWND window = launchGameWithArt(t, game, art);
     if (!window)
         return;
     Player player(window, art);

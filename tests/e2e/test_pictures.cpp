@@ -75,7 +75,7 @@ void expectGoldenLabel(TestContext& t, HWND window, HWND label) {
 E2E_TEST("pictures.blanks_bands_and_repaints") {
     GameArt art;
     GameProcess game;
-    HWND window = launchGame(t, game, art);
+    HWND window = launchGameWithArt(t, game, art);
     if (!window)
         return;
     expectBlankWheels(t, window, art, "opened");

@@ -120,7 +120,7 @@ void expectEndOfGameDialog(TestContext& t, HWND dialog, HWND game) {
 E2E_TEST("playing.win_then_play_again") {
     GameArt art;
     GameProcess game;
-    HWND window = launchGame(t, game, art);
+    HWND window = launchGameWithArt(t, game, art);
     if (!window)
         return;
     Player player(window, art);
@@ -178,7 +178,7 @@ E2E_TEST("playing.win_then_play_again") {
 E2E_TEST("playing.miss_then_try_again") {
     GameArt art;
     GameProcess game;
-    HWND window = launchGame(t, game, art);
+    HWND window = launchGameWithArt(t, game, art);
     if (!window)
         return;
     Player player(window, art);

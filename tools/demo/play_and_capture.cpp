@@ -60,7 +60,7 @@ bool matchWhilePictured(TestContext& t, Player& player, HWND window, const GameA
 void playAndCapture(TestContext& t) {
     GameArt art;
     GameProcess game;
-    HWND window = launchGame(t, game, art);
+    HWND window = launchGameWithArt(t, game, art);
     if (!window)
         return;
     savePicture(t, window, "1-opened");
