@@ -1,6 +1,8 @@
-// Every way the player leaves ends the process at once with status 1.
+// Every way the player leaves ends the process at once with status 1, also
+// in the middle of a spin.
 #include "game_session.h"
 #include "mouse_keys.h"
+#include "player.h"
 #include "test_runner.h"
 #include "window_query.h"
 
@@ -35,12 +37,37 @@ bool toFront(TestContext& t, HWND window) {
     return t.check(bringToFront(window), "the game window does not come to the front");
 }
 
+// The same with wheel 1 turning when the player leaves.
+template <class Leave> void expectLeavingMidSpin(TestContext& t, Leave leave) {
+    expectLeaving(t, [&](HWND window) {
+        GameArt art;
+        Player player(window, art);
+        return t.check(player.drawNumbers() && player.startSpin(0), player.error()) &&
+               leave(window);
+    });
+}
+
+bool clickExit(TestContext& t, HWND window) {
+    return t.check(clickWindow(GetDlgItem(window, IDCANCEL)), "cannot click \"Exit\"");
+}
+
+bool clickCloseBox(TestContext& t, HWND window) {
+    POINT closeBox{};
+    return t.check(findCaptionPart(window, HTCLOSE, &closeBox), "the window reports no close box") &&
+           t.check(clickAt(closeBox), "cannot click the close box");
+}
+
+bool pressAltF4(TestContext& t, HWND window) {
+    if (!toFront(t, window))
+        return false;
+    pressWithAlt(VK_F4);
+    return true;
+}
+
 } // namespace
 
 E2E_TEST("exit.button_click") {
-    expectLeaving(t, [&](HWND window) {
-        return t.check(clickWindow(GetDlgItem(window, IDCANCEL)), "cannot click \"Exit\"");
-    });
+    expectLeaving(t, [&](HWND window) { return clickExit(t, window); });
 }
 
 E2E_TEST("exit.escape_key") {
@@ -53,12 +80,7 @@ E2E_TEST("exit.escape_key") {
 }
 
 E2E_TEST("exit.alt_f4_key") {
-    expectLeaving(t, [&](HWND window) {
-        if (!toFront(t, window))
-            return false;
-        pressWithAlt(VK_F4);
-        return true;
-    });
+    expectLeaving(t, [&](HWND window) { return pressAltF4(t, window); });
 }
 
 E2E_TEST("exit.close_command") {
@@ -67,10 +89,17 @@ E2E_TEST("exit.close_command") {
 }
 
 E2E_TEST("exit.close_box_click") {
-    expectLeaving(t, [&](HWND window) {
-        POINT closeBox{};
-        return t.check(findCaptionPart(window, HTCLOSE, &closeBox),
-                       "the window reports no close box") &&
-               t.check(clickAt(closeBox), "cannot click the close box");
-    });
+    expectLeaving(t, [&](HWND window) { return clickCloseBox(t, window); });
+}
+
+E2E_TEST("exit.mid_spin.button_click") {
+    expectLeavingMidSpin(t, [&](HWND window) { return clickExit(t, window); });
+}
+
+E2E_TEST("exit.mid_spin.close_box_click") {
+    expectLeavingMidSpin(t, [&](HWND window) { return clickCloseBox(t, window); });
+}
+
+E2E_TEST("exit.mid_spin.alt_f4_key") {
+    expectLeavingMidSpin(t, [&](HWND window) { return pressAltF4(t, window); });
 }

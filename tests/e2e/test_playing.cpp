@@ -1,5 +1,5 @@
-// Whole games played by the automated player: a win with its banner, the
-// end-of-game dialog and "Play Again"; a miss and "Try Again".
+// Whole games played by the automated player: three wins in a row, each with
+// its banner, the end-of-game dialog and "Play Again"; a miss and "Try Again".
 #include "game_session.h"
 #include "mouse_keys.h"
 #include "player.h"
@@ -7,6 +7,8 @@
 #include "test_runner.h"
 #include "window_query.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 
 using namespace e2e;
@@ -97,21 +99,32 @@ void expectEndOfGameDialog(TestContext& t, HWND dialog, HWND game) {
     t.checkf(hint, "the dialog does not say \"%s\"", kEndOfGameHint);
 }
 
-} // namespace
+// Plays the window's game to a win at the faster level. A wheel that stops
+// next to its number (the machine was too busy to click in time) is a miss:
+// "Try Again" and play once more.
+bool winAtChallenging(TestContext& t, HWND window, Player& player) {
+    constexpr int kAttempts = 3;
+    if (!t.check(player.choose(kChallengingId), player.error()))
+        return false;
+    for (int attempt = 1;; ++attempt) {
+        if (player.playToWin())
+            return true;
+        const bool missed = waitUntil([&] { return enabled(window, IDOK); }, 2000);
+        if (!missed || attempt == kAttempts)
+            return t.checkf(false, "attempt %d: %s", attempt, player.error().c_str());
+        std::printf("    (attempt %d missed: %s)\n", attempt, player.error().c_str());
+        if (!t.check(clickWindow(GetDlgItem(window, IDOK)), "cannot click \"Try Again\"") ||
+            !t.check(waitUntil([&] { return enabled(window, kGetLuckyId); }, 5000),
+                     "\"Get Lucky Numbers\" stays disabled after \"Try Again\""))
+            return false;
+    }
+}
 
-E2E_TEST("playing.win_then_play_again") {
-    GameArt art;
-    if (!loadArt(t, art))
-        return;
-    GameProcess game;
-    HWND window = launchGame(t, game);
-    if (!window)
-        return;
-    Player player(window, art);
-    if (!t.check(player.playToWin(), player.error()))
-        return;
-
-    const WinSighting seen = watchWin(window, game.id(), art, kWinTimeoutMs);
+// The banner's stations and timing, the end-of-game dialog, and the wheels
+// showing the numbers again.
+HWND expectWinSequence(TestContext& t, HWND window, DWORD processId, const GameArt& art,
+                       const Player& player) {
+    const WinSighting seen = watchWin(window, processId, art, kWinTimeoutMs);
     t.checkf(seen.stations == std::vector<int>{0, 1, 2, 3, 4},
              "the banner showed whole at stations %s, expected 1 to 5 in turn",
              stationList(seen.stations).c_str());
@@ -120,7 +133,7 @@ E2E_TEST("playing.win_then_play_again") {
     HWND dialog = seen.endOfGameDialog;
     if (!t.checkf(dialog != nullptr, "no end-of-game dialog within %lu ms of the win",
                   static_cast<unsigned long>(kWinTimeoutMs)))
-        return;
+        return nullptr;
     t.checkf(seen.dialogMs >= kEarliestDialogMs,
              "the end-of-game dialog came %.0f ms after the stop, before the banner ended",
              seen.dialogMs);
@@ -130,30 +143,92 @@ E2E_TEST("playing.win_then_play_again") {
                  "after the banner wheel %s does not show its number %d", wheelName(wheel).c_str(),
                  player.lucky(wheel));
     expectEndOfGameDialog(t, dialog, window);
+    return dialog;
+}
 
+// "Play Again" in the dialog; the new game window, or nullptr (recorded).
+HWND playAgain(TestContext& t, HWND dialog, DWORD processId, const std::vector<HWND>& known) {
     if (!t.check(clickWindow(GetDlgItem(dialog, IDOK)), "cannot click \"Play Again\""))
-        return;
+        return nullptr;
     std::vector<HWND> windows;
-    waitUntil([&] { return (windows = processWindows(game.id(), kGameTitle)).size() >= 2; },
+    waitUntil([&] { return (windows = processWindows(processId, kGameTitle)).size() > known.size(); },
               kWindowTimeoutMs);
-    if (!t.checkf(windows.size() == 2, "%zu game windows after \"Play Again\", expected 2",
-                  windows.size()))
-        return;
-    HWND second = windows[0] == window ? windows[1] : windows[0];
-    t.check(settleWindow(second, kWindowTimeoutMs), "the new game window does not finish painting");
-    t.check(processWindows(game.id(), kEndOfGameTitle).empty(),
-            "the end-of-game dialog stays open");
-    t.check(!IsWindowEnabled(window), "the finished game window is enabled");
-    t.check(IsWindowEnabled(second) != 0, "the new game window is disabled");
-    t.check(GetWindow(second, GW_OWNER) == window,
-            "the new game window is not owned by the finished one");
-    expectFreshGame(t, second, false, "new game window");
-    t.check(buttonChecked(GetDlgItem(second, kSuperId)), "new game window: \"Super\" not selected");
-    t.check(buttonChecked(GetDlgItem(second, kEasyId)), "new game window: \"Easy\" not checked");
-    t.check(!buttonChecked(GetDlgItem(second, kChallengingId)),
-            "new game window: \"Challenging\" checked");
+    if (!t.checkf(windows.size() == known.size() + 1,
+                  "%zu game windows after \"Play Again\", expected %zu", windows.size(),
+                  known.size() + 1))
+        return nullptr;
+    for (HWND window : windows)
+        if (std::find(known.begin(), known.end(), window) == known.end()) {
+            t.check(settleWindow(window, kWindowTimeoutMs),
+                    "the new game window does not finish painting");
+            return window;
+        }
+    return nullptr;
+}
 
-    if (t.check(clickWindow(GetDlgItem(second, IDCANCEL)), "cannot click \"Exit\""))
+std::string numberBoxText(HWND window, int wheel) {
+    return windowText(GetDlgItem(window, wheelControls(wheel).numberBox));
+}
+
+} // namespace
+
+// Each win nests a new game window over the finished one, which stays
+// beneath it, disabled, with its own numbers.
+E2E_TEST("playing.three_wins_nest_four_windows") {
+    GameArt art;
+    if (!loadArt(t, art))
+        return;
+    GameProcess game;
+    HWND first = launchGame(t, game);
+    if (!first)
+        return;
+    constexpr int kWins = 3;
+    std::vector<HWND> windows = {first};
+    std::vector<std::vector<std::string>> numbers;
+    for (int win = 0; win < kWins; ++win) {
+        HWND window = windows.back();
+        Player player(window, art);
+        if (!winAtChallenging(t, window, player))
+            return;
+        numbers.emplace_back();
+        for (int wheel = 0; wheel < kWheelCount; ++wheel)
+            numbers.back().push_back(numberBoxText(window, wheel));
+        HWND dialog = expectWinSequence(t, window, game.id(), art, player);
+        HWND next = dialog ? playAgain(t, dialog, game.id(), windows) : nullptr;
+        if (!next)
+            return;
+        t.check(processWindows(game.id(), kEndOfGameTitle).empty(),
+                "the end-of-game dialog stays open");
+        t.check(GetWindow(next, GW_OWNER) == window,
+                "the new game window is not owned by the finished one");
+        expectFreshGame(t, next, false, "new game window");
+        t.check(buttonChecked(GetDlgItem(next, kSuperId)), "new game window: \"Super\" not selected");
+        t.check(buttonChecked(GetDlgItem(next, kEasyId)), "new game window: \"Easy\" not checked");
+        t.check(!buttonChecked(GetDlgItem(next, kChallengingId)),
+                "new game window: \"Challenging\" checked");
+        windows.push_back(next);
+    }
+
+    // All four stay, each in its own state, and only the newest takes input.
+    t.checkf(processWindows(game.id(), kGameTitle).size() == windows.size(),
+             "%zu game windows, expected %zu", processWindows(game.id(), kGameTitle).size(),
+             windows.size());
+    for (size_t i = 0; i + 1 < windows.size(); ++i) {
+        const std::string when = "finished window " + std::to_string(i + 1);
+        t.checkf(!IsWindowEnabled(windows[i]), "%s is enabled", when.c_str());
+        t.checkf(GetWindow(windows[i + 1], GW_OWNER) == windows[i],
+                 "window %zu is not owned by window %zu", i + 2, i + 1);
+        expectOnlyEnabled(t, windows[i], {}, when.c_str());
+        for (int wheel = 0; wheel < kWheelCount; ++wheel)
+            t.checkf(numberBoxText(windows[i], wheel) == numbers[i][wheel],
+                     "%s: number box %s shows \"%s\", its game drew %s", when.c_str(),
+                     wheelName(wheel).c_str(), numberBoxText(windows[i], wheel).c_str(),
+                     numbers[i][wheel].c_str());
+    }
+    HWND newest = windows.back();
+    t.check(IsWindowEnabled(newest) != 0, "the newest game window is disabled");
+    expectFreshGame(t, newest, false, "newest window");
+    if (t.check(clickWindow(GetDlgItem(newest, IDCANCEL)), "cannot click \"Exit\""))
         expectExitStatus(t, game, kLeaveStatus);
 }
 

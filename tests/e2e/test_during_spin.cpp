@@ -1,0 +1,106 @@
+// Input that arrives while a wheel turns: the About box holds the wheel
+// still until it closes, and the dialog keys do nothing, since the spin loop
+// hands its one message per frame on without the dialog keyboard handling.
+#include "game_session.h"
+#include "mouse_keys.h"
+#include "player.h"
+#include "player_camera.h"
+#include "test_runner.h"
+#include "window_query.h"
+
+using namespace e2e;
+
+namespace {
+
+constexpr const char* kAboutTitle = "About Quintaro";
+constexpr WPARAM kAboutCommand = 0x0010; // the item the game adds to its system menu
+// One frame of wheel 1 at Easy lasts 400 ms, and the loop takes one message
+// per frame; a generous bound for "at once" on a busy machine.
+constexpr DWORD kAtOnceMs = 3000;
+constexpr DWORD kStillForMs = 2000; // five frames of wheel 1 at Easy
+
+// Draws the numbers and sets wheel 1 turning; false (recorded) on failure.
+bool spinWheelOne(TestContext& t, Player& player) {
+    return t.check(player.drawNumbers() && player.startSpin(0), player.error());
+}
+
+HWND wheelOne(HWND window) {
+    return GetDlgItem(window, wheelControls(0).picture);
+}
+
+// Whether the wheel's picture changes within the time.
+bool wheelTurns(HWND picture, DWORD withinMs) {
+    ScreenCamera camera(screenRectOf(picture));
+    const ScreenImage first = camera.shoot();
+    POINT at{};
+    return waitUntil([&] { return countDifferences(first, camera.shoot(), &at) > 0; }, withinMs);
+}
+
+bool spinning(HWND window) {
+    return IsWindowEnabled(GetDlgItem(window, wheelControls(0).stop)) &&
+           !IsWindowEnabled(GetDlgItem(window, wheelControls(0).spin));
+}
+
+} // namespace
+
+E2E_TEST("spin.about_box_holds_the_wheel") {
+    GameArt art;
+    GameProcess game;
+    HWND window = launchGame(t, game);
+    if (!window)
+        return;
+    Player player(window, art);
+    if (!spinWheelOne(t, player))
+        return;
+    PostMessageA(window, WM_SYSCOMMAND, kAboutCommand, 0);
+    HWND about = game.waitForWindow(kAboutTitle, kAtOnceMs);
+    if (!t.checkf(about != nullptr, "no About box within %lu ms of the command mid-spin",
+                  static_cast<unsigned long>(kAtOnceMs)))
+        return;
+    settleWindow(about, kWindowTimeoutMs);
+
+    // The frame showing when the box opened stays for as long as it is open.
+    ScreenCamera camera(screenRectOf(wheelOne(window)));
+    const ScreenImage held = camera.shoot();
+    size_t changed = 0;
+    POINT first{};
+    const double until = nowMs() + kStillForMs;
+    while (nowMs() < until && changed == 0) {
+        changed = countDifferences(held, camera.shoot(), &first);
+        Sleep(20);
+    }
+    t.checkf(changed == 0, "wheel 1 changed under the About box (%zu pixels, first at %ld, %ld)",
+             changed, first.x, first.y);
+    t.check(spinning(window), "the spin ended while the About box was open");
+
+    HWND ok = GetDlgItem(about, IDOK);
+    if (!t.check(ok && clickWindow(ok), "cannot click the About box's OK"))
+        return;
+    t.check(waitUntil([&] { return !IsWindow(about); }, kWindowTimeoutMs),
+            "the About box stays open after OK");
+    t.check(wheelTurns(wheelOne(window), kAtOnceMs), "wheel 1 does not turn on after OK");
+    t.check(spinning(window), "wheel 1 is not spinning after the About box");
+}
+
+E2E_TEST("spin.escape_and_enter_change_nothing") {
+    GameArt art;
+    GameProcess game;
+    HWND window = launchGame(t, game);
+    if (!window)
+        return;
+    Player player(window, art);
+    if (!spinWheelOne(t, player) ||
+        !t.check(bringToFront(window), "the game window does not come to the front"))
+        return;
+    const std::vector<ControlState> before = controlStates(window);
+    pressKey(VK_ESCAPE);
+    pressKey(VK_RETURN);
+    // Each key is two messages and the loop takes one per frame: four frames.
+    t.check(wheelTurns(wheelOne(window), kAtOnceMs), "wheel 1 stands still after the keys");
+    Sleep(4 * 400 + 400);
+    t.check(game.running(), "the game ended on Escape or Enter during a spin");
+    t.check(spinning(window), "the spin ended on Escape or Enter");
+    const std::string changes = describeDifference(before, controlStates(window));
+    t.checkf(changes.empty(), "controls changed: %s", changes.c_str());
+    t.check(wheelTurns(wheelOne(window), kAtOnceMs), "wheel 1 stands still after the keys");
+}
