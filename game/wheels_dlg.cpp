@@ -30,6 +30,7 @@ ON_BN_CLICKED(IDC_MEGA, OnMega)
 END_MESSAGE_MAP()
 
 CWheelsDlg::CWheelsDlg(CWnd* pParent) : CDialog(IDD_WHEELS, pParent) {
+    SetFixedScale(kPictureScale);
     for (int& lucky : m_nLucky)
         lucky = 0;
     m_bChallenging = FALSE;

@@ -19,6 +19,11 @@ class CWheelsDlg : public CDialog {
 public:
     explicit CWheelsDlg(CWnd* pParent = nullptr);
 
+    // The window is laid out at 8 x 17 pixel base units whatever the
+    // platform's font: the pictures are drawn for the controls at that
+    // scale (a wheel, 36 x 34 units, is 72 x 72 pixels).
+    static constexpr DialogScale kPictureScale{8, 17};
+
     // The record, in declaration order. Wheels are indexed 0 (wheel 1) to
     // kWheelB; the first values are set by the constructor and OnInitDialog.
     int m_nBonusMax = 0;

@@ -27,14 +27,10 @@ Window* ControlOf(Window* dlg, int id) {
     return nullptr;
 }
 
-constexpr int kBsAutoCheckBox = 3, kBsAuto3State = 6, kBsGroupBox = 7, kBsAutoRadioButton = 9;
-
 // The auto styles change their own check state before the click reports.
 void ToggleSelf(Window* button) {
     if (IsButtonOfKind(button, {kBsAutoCheckBox}))
         button->check = button->check ? 0 : 1;
-    else if (IsButtonOfKind(button, {kBsAuto3State}))
-        button->check = (button->check + 1) % 3;
     else if (IsButtonOfKind(button, {kBsAutoRadioButton})) {
         // The other radio buttons of its group (from the control that starts
         // the group to the next one) lose their check.

@@ -64,10 +64,9 @@ int CWnd::ReleaseDC(CDC* pDC) {
 COLORREF CDC::SetBkColor(COLORREF color) {
     auto it = S().surfaces.find(m_hDC);
     if (it == S().surfaces.end())
-        return sim::kClrInvalid;
+        return kClrInvalid;
     const COLORREF previous = it->second.bkColor;
     it->second.bkColor = color;
-    S().lastBkColor = color;
     return previous;
 }
 

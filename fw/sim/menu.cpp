@@ -20,9 +20,9 @@ namespace sim::internal {
 
 std::vector<MenuItem> InitialSystemMenu() {
     return {
-        {MF_STRING, SC_RESTORE, "&Restore"},        {MF_STRING, SC_MOVE, "&Move"},
-        {MF_STRING, sim::kScSize, "&Size"},         {MF_STRING, SC_MINIMIZE, "Mi&nimize"},
-        {MF_STRING, sim::kScMaximize, "Ma&ximize"}, {MF_SEPARATOR, 0, ""},
+        {MF_STRING, SC_RESTORE, "&Restore"},     {MF_STRING, SC_MOVE, "&Move"},
+        {MF_STRING, kScSize, "&Size"},           {MF_STRING, SC_MINIMIZE, "Mi&nimize"},
+        {MF_STRING, kScMaximize, "Ma&ximize"},   {MF_SEPARATOR, 0, ""},
         {MF_STRING, SC_CLOSE, "&Close\tAlt+F4"},
     };
 }

@@ -1,7 +1,5 @@
 // Modal runs: scripted answers, real runs with their own loop, dialogs
 // opened without a loop, and the stack of dialogs in front of each other.
-#include <limits>
-
 #include "fw/sim/sim_state.h"
 
 namespace sim::internal {
@@ -15,28 +13,33 @@ Window* OwnerFor(CWnd* parent) {
     return owner && !owner->IsDialog() ? owner->dialog : owner;
 }
 
-// Disables the owner for the run if it is enabled, and enables it again
-// afterwards, also when the run unwinds.
-class OwnerLock {
-public:
-    explicit OwnerLock(Window* owner) {
-        if (owner && owner->enabled) {
-            owner->enabled = false;
-            CancelCaptureWithin(owner);
-            m_owner = owner->hwnd;
-        }
-        S().capture = nullptr;
-    }
-    ~OwnerLock() {
-        if (Window* owner = Find(m_owner))
-            owner->enabled = true;
-    }
-    OwnerLock(const OwnerLock&) = delete;
-    OwnerLock& operator=(const OwnerLock&) = delete;
+// A new run ends any press and disables its owner, if enabled; returns
+// whether it did, so that the run's end enables it again.
+bool DisableOwner(Window* owner) {
+    S().capture = nullptr;
+    if (!owner || !owner->enabled)
+        return false;
+    owner->enabled = false;
+    return true;
+}
 
-private:
-    HWND m_owner = nullptr;
-};
+void EnableOwner(HWND owner) {
+    if (Window* w = Find(owner))
+        w->enabled = true;
+}
+
+// The modal loop: one event at a time, the clock moved to each, while the
+// run goes on and the script lasts.
+template <class Running> void Loop(Running running) {
+    while (running()) {
+        if (TakeOne(true))
+            continue;
+        const long long next = NextEventTime();
+        if (next < 0)
+            break; // the script is exhausted: the test is done with the dialog
+        AdvanceClockTo(next);
+    }
+}
 
 size_t RecordRun(const CDialog& dlg, const Window* owner, bool scripted) {
     State& s = S();
@@ -59,14 +62,19 @@ INT_PTR RunScripted(CDialog& dlg, const Answer& answer) {
     State& s = S();
     Window* owner = OwnerFor(CWndBackend::Parent(dlg));
     const size_t run = RecordRun(dlg, owner, true);
-    OwnerLock lock(owner);
-    s.stack.push_back(nullptr);
-    struct Unstack {
-        ~Unstack() {
+    // Whatever ends the run, it leaves the front and the owner takes input
+    // again.
+    struct Takedown {
+        HWND owner;
+        bool ownerDisabled;
+        ~Takedown() {
             if (!S().stack.empty() && !S().stack.back())
                 S().stack.pop_back();
+            if (ownerDisabled)
+                EnableOwner(owner);
         }
-    } unstack;
+    } takedown{owner ? owner->hwnd : nullptr, DisableOwner(owner)};
+    s.stack.push_back(nullptr);
     const long long start = s.now;
     AdvanceClockTo(start + answer.holdMs);
     DropInputBetween(start, s.now);
@@ -95,12 +103,7 @@ bool IsOpenWindow(HWND hwnd) {
 void PushDialog(Window* w, CWnd* parent) {
     Window* owner = OwnerFor(parent);
     w->owner = owner ? owner->hwnd : nullptr;
-    if (owner && owner->enabled) {
-        owner->enabled = false;
-        CancelCaptureWithin(owner);
-        w->ownerDisabled = true;
-    }
-    S().capture = nullptr;
+    w->ownerDisabled = DisableOwner(owner);
     S().stack.push_back(w->hwnd);
     w->open = true;
     w->ended = false;
@@ -117,11 +120,9 @@ void PopDialog(Window* w) {
     }
     w->open = false;
     w->needsPaint = false;
-    if (w->ownerDisabled) {
-        if (Window* owner = Find(w->owner))
-            owner->enabled = true;
-        w->ownerDisabled = false;
-    }
+    if (w->ownerDisabled)
+        EnableOwner(w->owner);
+    w->ownerDisabled = false;
 }
 
 } // namespace sim::internal
@@ -167,17 +168,10 @@ INT_PTR CDialog::DoModal() {
     } takedown{hwnd};
 
     OnInitDialog();
-    for (;;) {
-        Window* w = Find(hwnd);
-        if (!w || w->ended)
-            break;
-        if (TakeOne(true))
-            continue;
-        const long long next = NextEventTime();
-        if (next < 0)
-            break; // the script is exhausted: the test is done with the dialog
-        AdvanceClockTo(next);
-    }
+    Loop([hwnd] {
+        const Window* w = Find(hwnd);
+        return w && !w->ended;
+    });
     Window* w = Find(hwnd);
     const INT_PTR result = w && w->ended ? w->result : -1;
     FinishRun(run, result);
@@ -220,29 +214,10 @@ void Close(CDialog& dialog) {
         PopDialog(w);
 }
 
-// Handles events as the front window's modal loop would, moving the clock to
-// each one due by `until`, while that window stays open.
-static void HandleEventsUntil(long long until) {
+void RunUntilIdle() {
     const Window* front = FrontWindow();
     const HWND hwnd = front ? front->hwnd : nullptr;
-    while (!hwnd || IsOpenWindow(hwnd)) {
-        if (TakeOne(true))
-            continue;
-        const long long next = NextEventTime();
-        if (next < 0 || next > until)
-            break;
-        AdvanceClockTo(next);
-    }
-}
-
-void RunUntilIdle() {
-    HandleEventsUntil(std::numeric_limits<long long>::max());
-}
-
-void Advance(long long ms) {
-    const long long until = S().now + ms;
-    HandleEventsUntil(until);
-    AdvanceClockTo(until);
+    Loop([hwnd] { return !hwnd || IsOpenWindow(hwnd); });
 }
 
 } // namespace sim

@@ -33,8 +33,8 @@ UINT CtlColorKind(const Window* w) {
         return CTLCOLOR_LISTBOX;
     if (w->className == "scrollbar")
         return CTLCOLOR_SCROLLBAR;
-    if (w->className == "button" && !IsButtonOfKind(w, {2, 3, 4, 5, 6, 7, 9}))
-        return CTLCOLOR_BTN; // push buttons; check boxes, radios and group boxes count as static
+    if (IsButtonOfKind(w, {kBsPushButton, kBsDefPushButton}))
+        return CTLCOLOR_BTN; // check boxes, radios and group boxes count as static
     return CTLCOLOR_STATIC;
 }
 
@@ -135,10 +135,6 @@ int LiveBitmaps() {
 
 int BitmapsLoaded() {
     return S().bitmapsLoaded;
-}
-
-COLORREF LastBkColor() {
-    return S().lastBkColor;
 }
 
 } // namespace sim

@@ -11,26 +11,15 @@ namespace {
 
 using namespace sim::internal;
 
-struct Resources {
-    std::string path = QUINTARO_RES_FILE;
-    bool loaded = false;
-    ResourceList list;
-};
-
-Resources& Res() {
-    static Resources res;
-    return res;
-}
-
 // Read once; a file that cannot be read leaves every resource missing.
 const ResourceList& List() {
-    Resources& res = Res();
-    if (!res.loaded) {
-        res.loaded = true;
-        if (!ReadResFile(res.path, res.list))
-            res.list.clear();
-    }
-    return res.list;
+    static const ResourceList list = [] {
+        ResourceList read;
+        if (!ReadResFile(QUINTARO_RES_FILE, read))
+            read.clear();
+        return read;
+    }();
+    return list;
 }
 
 const ResourceEntry* FindEntry(int type, UINT id) {
@@ -68,16 +57,6 @@ bool LoadDialogTemplate(UINT id, DlgTemplate& out) {
 } // namespace sim::internal
 
 namespace sim {
-
-void UseResourceFile(const std::string& path) {
-    Res() = Resources();
-    Res().path = path;
-}
-
-int BitmapResource(HBITMAP bitmap) {
-    auto it = S().bitmaps.find(bitmap);
-    return it == S().bitmaps.end() ? -1 : it->second.resourceId;
-}
 
 int IconResource(HICON icon) {
     const uintptr_t value = reinterpret_cast<uintptr_t>(icon);

@@ -65,7 +65,6 @@ void SetEpoch(long long seconds);
 constexpr long long kDefaultEpoch = 1000000000;
 // Absolute virtual time beyond which the clock may not move.
 void SetDeadline(long long atMs);
-constexpr long long kDefaultDeadlineMs = 60LL * 60 * 1000;
 
 // Replaces the generator behind AfxRand: AfxRand returns what the function
 // returns, unreduced. An empty function brings the host generator back.
@@ -79,10 +78,7 @@ int ExitStatus();
 // `window` null means the window in front when the event is handled; a named
 // window that is not in front and enabled then drops its input.
 
-constexpr int kVkReturn = 0x0D;
 constexpr int kVkEscape = 0x1B;
-constexpr UINT kScSize = 0xF000;
-constexpr UINT kScMaximize = 0xF030;
 
 void ScheduleClick(long long atMs, int controlId, const CWnd* window = nullptr);
 void SchedulePress(long long atMs, int controlId, const CWnd* window = nullptr);
@@ -130,8 +126,6 @@ void Close(CDialog& dialog);
 // Handles events as the front window's modal loop would, moving the clock
 // to each, until none is left or an opened dialog ends.
 void RunUntilIdle();
-// The same up to Now() + ms; the clock ends there.
-void Advance(long long ms);
 // Handles one due event as AfxPumpWaitingMessage does; false when none is due.
 bool PumpOne();
 
@@ -181,7 +175,6 @@ CtlColorReply RequestCtlColor(int controlId, const CWnd* window = nullptr);
 HBRUSH FaceBrush();
 HBRUSH WindowBrush();
 constexpr COLORREF kFaceColor = RGB(240, 240, 240);
-constexpr COLORREF kWindowColor = RGB(255, 255, 255);
 
 // ---- Drawing and resources --------------------------------------------------
 
@@ -207,9 +200,6 @@ int SurfacesTaken();
 int LiveBitmaps();
 int BitmapsLoaded();
 int LiveImageLists();
-// The colour of the last SetBkColor on any surface; CLR_INVALID if none.
-COLORREF LastBkColor();
-constexpr COLORREF kClrInvalid = 0xFFFFFFFF;
 
 struct ImageInfo {
     int resourceId; // bitmap it was copied from
@@ -225,11 +215,7 @@ struct ImageListInfo {
 };
 ImageListInfo DescribeImageList(const CImageList& list);
 
-// The resource a handle was loaded from; -1 for a handle the sim never made.
-int BitmapResource(HBITMAP bitmap);
+// The icon resource a handle was loaded from; -1 for a handle the sim never made.
 int IconResource(HICON icon);
-
-// Reads resources from this .res file instead of the build's own.
-void UseResourceFile(const std::string& path);
 
 } // namespace sim

@@ -11,15 +11,8 @@
 #include <vector>
 
 #include "fw/common/dlg_template.h"
+#include "fw/common/wnd_backend.h"
 #include "fw/sim/sim.h"
-
-// The backends reach the framework objects' protected parts through this
-// friend of CWnd and CDialog.
-class CWndBackend {
-public:
-    static CMenu& SysMenu(CWnd& wnd) { return wnd.m_sysMenu; }
-    static CWnd* Parent(const CDialog& dlg) { return dlg.m_pParentWnd; }
-};
 
 namespace sim::internal {
 
@@ -29,9 +22,23 @@ constexpr DWORD WS_DISABLED = 0x08000000L;
 constexpr DWORD kWsSysMenu = 0x00080000L;
 constexpr DWORD kEsReadOnly = 0x0800;
 constexpr UINT kMfByPosition = 0x0400;
-constexpr UINT kWmKeyDown = 0x0100;
-constexpr UINT kWmKeyUp = 0x0101;
-constexpr UINT kWmMouseMove = 0x0200;
+constexpr UINT kScSize = 0xF000;
+constexpr UINT kScMaximize = 0xF030;
+constexpr COLORREF kWindowColor = RGB(255, 255, 255);
+constexpr COLORREF kClrInvalid = 0xFFFFFFFF;
+constexpr long long kDefaultDeadlineMs = 60LL * 60 * 1000;
+
+// Button kinds, the low four style bits; the sim models only those the game
+// uses.
+enum ButtonKind {
+    kBsPushButton = 0,
+    kBsDefPushButton = 1,
+    kBsCheckBox = 2,
+    kBsAutoCheckBox = 3,
+    kBsRadioButton = 4,
+    kBsGroupBox = 7,
+    kBsAutoRadioButton = 9,
+};
 
 // A dialog or one of its controls.
 struct Window {
@@ -123,7 +130,6 @@ struct State {
     int bitmapsLoaded = 0;
     std::map<const void*, ImageListInfo> imageLists;
     std::vector<DrawCall> drawLog;
-    COLORREF lastBkColor = kClrInvalid;
 
     std::function<int()> randomSource;
     std::vector<unsigned> seeds;
@@ -145,9 +151,7 @@ void AdvanceClockTo(long long atMs);
 // Windows (windows.cpp).
 Window* CreateDialogWindow(CDialog& dlg, const DlgTemplate& tpl);
 void DestroyDialogWindow(Window* dlg);
-long ScaleX(int units);
-long ScaleY(int units);
-bool IsButtonOfKind(const Window* w, std::initializer_list<int> kinds);
+bool IsButtonOfKind(const Window* w, std::initializer_list<ButtonKind> kinds);
 bool IsRadio(const Window* w);
 bool ClickMayReach(const Window* control);
 void CancelCaptureWithin(const Window* w);

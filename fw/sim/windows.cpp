@@ -3,33 +3,14 @@
 
 namespace sim::internal {
 
-namespace {
+// The sim has no fonts: a dialog that asks for no scale of its own is laid
+// out at the base units of the platform's usual 8-point dialog face.
+constexpr DialogScale kPlatformScale{6, 13};
 
-// Button kinds, the low four style bits.
-constexpr int kBsCheckBox = 2, kBsAutoCheckBox = 3, kBsRadioButton = 4, kBs3State = 5,
-              kBsAuto3State = 6, kBsAutoRadioButton = 9;
-
-bool TakesCheck(const Window* w) {
-    return IsButtonOfKind(w, {kBsCheckBox, kBsAutoCheckBox, kBsRadioButton, kBs3State,
-                              kBsAuto3State, kBsAutoRadioButton});
-}
-
-} // namespace
-
-// Pixels at the game's fixed scale: 2 per horizontal unit and 17/8 per
-// vertical unit, halves rounded up.
-long ScaleX(int units) {
-    return long(units) * 2;
-}
-
-long ScaleY(int units) {
-    return (long(units) * 17 + 4) / 8;
-}
-
-bool IsButtonOfKind(const Window* w, std::initializer_list<int> kinds) {
+bool IsButtonOfKind(const Window* w, std::initializer_list<ButtonKind> kinds) {
     if (!w || w->className != "button")
         return false;
-    for (int kind : kinds)
+    for (ButtonKind kind : kinds)
         if (int(w->style & 0x0F) == kind)
             return true;
     return false;
@@ -37,6 +18,11 @@ bool IsButtonOfKind(const Window* w, std::initializer_list<int> kinds) {
 
 bool IsRadio(const Window* w) {
     return IsButtonOfKind(w, {kBsRadioButton, kBsAutoRadioButton});
+}
+
+// Check boxes and radio buttons: the buttons that hold a check state.
+static bool TakesCheck(const Window* w) {
+    return IsButtonOfKind(w, {kBsCheckBox, kBsAutoCheckBox, kBsRadioButton, kBsAutoRadioButton});
 }
 
 bool ClickMayReach(const Window* control) {
@@ -51,6 +37,7 @@ void CancelCaptureWithin(const Window* w) {
 }
 
 Window* CreateDialogWindow(CDialog& dlg, const DlgTemplate& tpl) {
+    const DialogScale scale = dlg.GetFixedScale().IsSet() ? dlg.GetFixedScale() : kPlatformScale;
     auto owned = std::make_unique<Window>();
     Window* w = owned.get();
     w->hwnd = reinterpret_cast<HWND>(NewHandle());
@@ -60,8 +47,8 @@ Window* CreateDialogWindow(CDialog& dlg, const DlgTemplate& tpl) {
     w->exStyle = tpl.exStyle;
     w->text = tpl.caption;
     w->enabled = !(tpl.style & WS_DISABLED);
-    w->width = ScaleX(tpl.cx);
-    w->height = ScaleY(tpl.cy);
+    w->width = scale.PixelsX(tpl.cx);
+    w->height = scale.PixelsY(tpl.cy);
     w->templateId = dlg.GetTemplateId();
     if (tpl.style & kWsSysMenu) {
         w->sysMenuHandle = reinterpret_cast<HMENU>(NewHandle());
@@ -80,8 +67,8 @@ Window* CreateDialogWindow(CDialog& dlg, const DlgTemplate& tpl) {
         control->exStyle = item.exStyle;
         control->text = item.text;
         control->enabled = !(item.style & WS_DISABLED);
-        control->width = ScaleX(item.cx);
-        control->height = ScaleY(item.cy);
+        control->width = scale.PixelsX(item.cx);
+        control->height = scale.PixelsY(item.cy);
         w->controls.push_back(control.get());
         S().windows[control->hwnd] = std::move(control);
     }

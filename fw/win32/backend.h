@@ -2,6 +2,7 @@
 // source files. Everything runs on the one user-interface thread.
 #pragma once
 
+#include "fw/common/wnd_backend.h"
 #include "fw/win32/win32.h"
 
 #include <map>
@@ -27,20 +28,11 @@ struct DialogRun {
     HRGN paintRegion = nullptr; // dialog client coordinates
 };
 
-// The backend's access to the framework objects' internals (a friend of
-// CWnd and CDialog).
-class CWndBackend {
-public:
-    // The run of a dialog window we have attached, or null.
-    static DialogRun* FindRun(HWND hWnd);
-    // Binds the dialog object to its window and routes the window's messages
-    // through the dialog's message map; the dialog procedure calls it at
-    // WM_INITDIALOG. Returns what OnInitDialog returned.
-    static BOOL AttachDialog(CDialog& dlg, HWND hWnd);
-    // Forgets the window; called when it is destroyed.
-    static void DetachDialog(HWND hWnd);
-
-    static DialogRun* RunOf(const CDialog& dlg) { return static_cast<DialogRun*>(dlg.m_pBackend); }
-    static void SetRun(CDialog& dlg, DialogRun* run) { dlg.m_pBackend = run; }
-    static const AFX_MSG& CurrentMsg(const CWnd& wnd) { return wnd.m_currentMsg; }
-};
+// The run of a dialog window we have attached, or null.
+DialogRun* FindRun(HWND hWnd);
+// Binds the dialog object to its window and routes the window's messages
+// through the dialog's message map; the dialog procedure calls it at
+// WM_INITDIALOG. Returns what OnInitDialog returned.
+BOOL AttachDialog(CDialog& dlg, HWND hWnd);
+// Forgets the window; called when it is destroyed.
+void DetachDialog(HWND hWnd);

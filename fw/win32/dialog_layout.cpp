@@ -4,33 +4,6 @@
 
 namespace {
 
-// Templates laid out at a fixed scale, given as the font's base units in
-// pixels (a horizontal dialog unit is a quarter of the first, a vertical one
-// an eighth of the second). The game window's pictures are made for 8 x 17.
-struct FixedScale {
-    UINT templateId;
-    int baseX;
-    int baseY;
-};
-const FixedScale kFixedScales[] = {
-    {102, 8, 17},
-};
-
-const FixedScale* FindFixedScale(UINT nIDTemplate) {
-    for (const FixedScale& s : kFixedScales)
-        if (s.templateId == nIDTemplate)
-            return &s;
-    return nullptr;
-}
-
-// MulDiv rounds halves away from zero: halves up for the positive values here.
-int ScaleX(const FixedScale& s, int units) {
-    return MulDiv(units, s.baseX, 4);
-}
-int ScaleY(const FixedScale& s, int units) {
-    return MulDiv(units, s.baseY, 8);
-}
-
 RECT WorkAreaOf(HWND hWnd) {
     MONITORINFO info;
     info.cbSize = sizeof info;
@@ -57,23 +30,18 @@ void MoveWindowTo(HWND hWnd, int x, int y, int cx, int cy, UINT flags) {
 
 } // namespace
 
-bool ApplyFixedScale(HWND hDlg, UINT nIDTemplate, const DlgTemplate& tpl) {
-    const FixedScale* scale = FindFixedScale(nIDTemplate);
-    if (!scale)
-        return false;
-
-    // The children exist in template order; each position and each size is
-    // scaled on its own, as the dialog manager does.
+void ApplyFixedScale(HWND hDlg, const DialogScale& scale, const DlgTemplate& tpl) {
+    // The children exist in template order.
     HWND child = GetWindow(hDlg, GW_CHILD);
     for (const auto& item : tpl.items) {
         if (!child)
             break;
-        MoveWindowTo(child, ScaleX(*scale, item.x), ScaleY(*scale, item.y), ScaleX(*scale, item.cx),
-                     ScaleY(*scale, item.cy), SizesItself(child) ? SWP_NOSIZE : 0);
+        MoveWindowTo(child, scale.PixelsX(item.x), scale.PixelsY(item.y), scale.PixelsX(item.cx),
+                     scale.PixelsY(item.cy), SizesItself(child) ? SWP_NOSIZE : 0);
         child = GetWindow(child, GW_HWNDNEXT);
     }
 
-    RECT frame = {0, 0, ScaleX(*scale, tpl.cx), ScaleY(*scale, tpl.cy)};
+    RECT frame = {0, 0, scale.PixelsX(tpl.cx), scale.PixelsY(tpl.cy)};
     AdjustWindowRectEx(&frame, (DWORD)GetWindowLongA(hDlg, GWL_STYLE), GetMenu(hDlg) != nullptr,
                        (DWORD)GetWindowLongA(hDlg, GWL_EXSTYLE));
     const int width = frame.right - frame.left;
@@ -86,12 +54,6 @@ bool ApplyFixedScale(HWND hDlg, UINT nIDTemplate, const DlgTemplate& tpl) {
     } else {
         MoveWindowTo(hDlg, 0, 0, width, height, SWP_NOMOVE);
     }
-    return true;
-}
-
-int FixedScaleBaseWidth(UINT nIDTemplate) {
-    const FixedScale* scale = FindFixedScale(nIDTemplate);
-    return scale ? scale->baseX : 0;
 }
 
 void CentreOverOwner(HWND hWnd) {

@@ -4,14 +4,9 @@
 
 #include "fw/win32/template_resource.h"
 
-// Lays the dialog out at the fixed pixel scale its pictures are made for,
-// when its template has one, whatever face stands in for the template's
-// font. Returns whether it did.
-bool ApplyFixedScale(HWND hDlg, UINT nIDTemplate, const DlgTemplate& tpl);
-
-// The average character width, in pixels, that the fixed scale of the
-// template is made for; 0 when the template has none.
-int FixedScaleBaseWidth(UINT nIDTemplate);
+// Lays the dialog window and its controls out at the scale the dialog asked
+// for, in place of the one the dialog manager took from the stand-in face.
+void ApplyFixedScale(HWND hDlg, const DialogScale& scale, const DlgTemplate& tpl);
 
 // Centres the window over its owner (or the screen's work area without
 // one), kept inside the work area.

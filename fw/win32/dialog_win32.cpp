@@ -41,7 +41,7 @@ HRGN TakeUpdateRegion(HWND hWnd) {
 }
 
 LRESULT CALLBACK DialogWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    DialogRun* run = CWndBackend::FindRun(hWnd);
+    DialogRun* run = FindRun(hWnd);
     if (!run)
         return DefWindowProcA(hWnd, message, wParam, lParam);
     const WNDPROC previous = run->previousProc;
@@ -67,14 +67,14 @@ LRESULT CALLBACK DialogWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
             DeleteObject(paintRegion);
     }
     if (message == WM_NCDESTROY)
-        CWndBackend::DetachDialog(hWnd);
+        DetachDialog(hWnd);
     return result;
 }
 
 INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam) {
     if (message != WM_INITDIALOG)
         return FALSE;
-    return CWndBackend::AttachDialog(*reinterpret_cast<CDialog*>(lParam), hWnd);
+    return AttachDialog(*reinterpret_cast<CDialog*>(lParam), hWnd);
 }
 
 // The window a dialog without a parent belongs to: the window in front now
@@ -104,13 +104,13 @@ bool SameRect(const RECT& a, const RECT& b) {
 
 } // namespace
 
-DialogRun* CWndBackend::FindRun(HWND hWnd) {
+DialogRun* FindRun(HWND hWnd) {
     auto it = Runs().find(hWnd);
     return it == Runs().end() ? nullptr : it->second;
 }
 
-BOOL CWndBackend::AttachDialog(CDialog& dlg, HWND hWnd) {
-    DialogRun* run = RunOf(dlg);
+BOOL AttachDialog(CDialog& dlg, HWND hWnd) {
+    DialogRun* run = static_cast<DialogRun*>(CWndBackend::RunOf(dlg));
     dlg.m_hWnd = hWnd;
     Runs()[hWnd] = run;
     run->previousProc = reinterpret_cast<WNDPROC>(
@@ -118,12 +118,13 @@ BOOL CWndBackend::AttachDialog(CDialog& dlg, HWND hWnd) {
 
     DlgTemplate tpl;
     const bool haveTemplate = LoadDialogTemplate(dlg.GetTemplateId(), tpl);
-    bool fixedScale = false;
-    if (haveTemplate)
-        fixedScale = ApplyFixedScale(hWnd, dlg.GetTemplateId(), tpl);
+    const DialogScale scale = dlg.GetFixedScale();
+    const bool fixedScale = haveTemplate && scale.IsSet();
+    if (fixedScale)
+        ApplyFixedScale(hWnd, scale, tpl);
     // At a fixed scale a wider stand-in face would overflow the controls.
     if (fixedScale)
-        run->font = FitDialogFont(hWnd, FixedScaleBaseWidth(dlg.GetTemplateId()));
+        run->font = FitDialogFont(hWnd, scale.baseX);
     else
         run->font = FitDialogTexts(hWnd);
 
@@ -141,7 +142,7 @@ BOOL CWndBackend::AttachDialog(CDialog& dlg, HWND hWnd) {
     return result;
 }
 
-void CWndBackend::DetachDialog(HWND hWnd) {
+void DetachDialog(HWND hWnd) {
     DialogRun* run = FindRun(hWnd);
     if (!run)
         return;
@@ -166,7 +167,7 @@ INT_PTR CDialog::DoModal() {
     RunStack().pop_back();
     // The window is gone by now; make sure nothing still points at the run.
     if (m_hWnd)
-        CWndBackend::DetachDialog(m_hWnd);
+        DetachDialog(m_hWnd);
     CWndBackend::SetRun(*this, nullptr);
     return result;
 }

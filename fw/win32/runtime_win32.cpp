@@ -8,8 +8,8 @@
 void AfxSleep(DWORD milliseconds) {
     // Wine holds back a window's latest drawing until the thread next waits
     // for messages (or draws again, 50 ms on), so what was drawn just before
-    // a pause (a banner station) would not show during it. A wait of no time
-    // for no message lets it out first.
+    // a pause would not show during it. A wait of no time for no message lets
+    // it out first.
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, 0);
     Sleep(milliseconds);
 }

@@ -10,10 +10,10 @@
 CWnd* CWnd::FromHandle(HWND hWnd) {
     if (!hWnd)
         return nullptr;
-    if (DialogRun* run = CWndBackend::FindRun(hWnd))
+    if (DialogRun* run = FindRun(hWnd))
         return run->dialog;
     // GA_PARENT, unlike GetParent, never answers with the owner of a popup.
-    DialogRun* parentRun = CWndBackend::FindRun(GetAncestor(hWnd, GA_PARENT));
+    DialogRun* parentRun = FindRun(GetAncestor(hWnd, GA_PARENT));
     if (!parentRun)
         return nullptr;
     std::unique_ptr<CWnd>& wrapper = parentRun->controls[hWnd];
@@ -115,9 +115,9 @@ HWND SurfaceOwner(HWND hWnd) {
 // control's stays inside the area that request repaints: the controls
 // outside it do not paint themselves again and must not be covered.
 void KeepInsidePaint(HWND owner, HDC hdc) {
-    DialogRun* run = CWndBackend::FindRun(owner);
+    DialogRun* run = FindRun(owner);
     if (!run)
-        run = CWndBackend::FindRun(GetAncestor(owner, GA_PARENT));
+        run = FindRun(GetAncestor(owner, GA_PARENT));
     if (!run || !run->paintRegion || !run->dialog->GetSafeHwnd())
         return;
     HRGN clip = CreateRectRgn(0, 0, 0, 0);
@@ -177,7 +177,7 @@ LRESULT CWnd::Default() {
     const AFX_MSG& msg = CWndBackend::CurrentMsg(*this);
     if (m_hWnd && MoveRemoved(m_hWnd, msg))
         return 0;
-    DialogRun* run = CWndBackend::FindRun(m_hWnd);
+    DialogRun* run = FindRun(m_hWnd);
     if (run && run->dialog == this)
         return CallWindowProcA(run->previousProc, m_hWnd, msg.message, msg.wParam, msg.lParam);
     return m_hWnd ? DefWindowProcA(m_hWnd, msg.message, msg.wParam, msg.lParam) : 0;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "fw/sim/sim.h"
+#include "game/wheels_dlg.h"
 #include "res/resource.h"
 
 namespace {
@@ -18,6 +19,7 @@ namespace {
 class ProbeDlg : public CDialog {
 public:
     explicit ProbeDlg(UINT id = IDD_WHEELS) : CDialog(id) {}
+    void AskForScale(DialogScale scale) { SetFixedScale(scale); }
 
     std::vector<std::pair<int, long long>> commands; // id, time
     int paints = 0;
@@ -50,11 +52,19 @@ protected:
 };
 
 TEST_F(SimBackend, WindowsComeFromTheRealTemplates) {
+    // Only a dialog that asks for the game window's scale gets it.
+    ProbeDlg unscaled;
+    ASSERT_TRUE(sim::Open(unscaled));
+    RECT client, wheel;
+    unscaled.GetClientRect(&client);
+    EXPECT_NE(client.right, 950);
+    sim::Close(unscaled);
+
     ProbeDlg dlg;
+    dlg.AskForScale(CWheelsDlg::kPictureScale);
     ASSERT_TRUE(sim::Open(dlg));
     EXPECT_EQ(sim::Text(IDC_SPIN1), "Spin 1");
     EXPECT_EQ(dlg.GetWindowText(), "Quintaro v2.0");
-    RECT client, wheel;
     dlg.GetClientRect(&client);
     dlg.GetDlgItem(IDC_WHEEL1)->GetClientRect(&wheel);
     EXPECT_EQ(client.right, 950);
