@@ -35,8 +35,7 @@ MemorySample sampleOf(DWORD processId, const std::string& when, int gameWindows)
     MemorySample sample;
     sample.when = when;
     sample.gameWindows = gameWindows;
-    HANDLE process =
-        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
     if (!process)
         return sample;
     PROCESS_MEMORY_COUNTERS_EX counters{};

@@ -142,8 +142,9 @@ HWND playAgain(TestContext& t, HWND dialog, DWORD processId, const std::vector<H
     if (!t.check(clickWindow(GetDlgItem(dialog, IDOK)), "cannot click \"Play Again\""))
         return nullptr;
     std::vector<HWND> windows;
-    waitUntil([&] { return (windows = processWindows(processId, kGameTitle)).size() > known.size(); },
-              kWindowTimeoutMs);
+    waitUntil(
+        [&] { return (windows = processWindows(processId, kGameTitle)).size() > known.size(); },
+        kWindowTimeoutMs);
     if (!t.checkf(windows.size() == known.size() + 1,
                   "%zu game windows after \"Play Again\", expected %zu", windows.size(),
                   known.size() + 1))
@@ -193,7 +194,8 @@ E2E_TEST("playing.three_wins_nest_four_windows") {
         t.check(GetWindow(next, GW_OWNER) == window,
                 "the new game window is not owned by the finished one");
         expectFreshGame(t, next, false, "new game window");
-        t.check(buttonChecked(GetDlgItem(next, kSuperId)), "new game window: \"Super\" not selected");
+        t.check(buttonChecked(GetDlgItem(next, kSuperId)),
+                "new game window: \"Super\" not selected");
         t.check(buttonChecked(GetDlgItem(next, kEasyId)), "new game window: \"Easy\" not checked");
         t.check(!buttonChecked(GetDlgItem(next, kChallengingId)),
                 "new game window: \"Challenging\" checked");

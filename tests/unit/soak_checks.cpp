@@ -63,7 +63,7 @@ std::string Describe(const Enabled& e) {
 // The rows of the state table: opened or reset (settings open, "Try Again"
 // either way); drawn or a match (one Spin); spinning (one Stop); a miss or a
 // won game (nothing but perhaps "Try Again").
-std::string CheckRow(const CWheelsDlg& dlg, bool finished) {
+std::string CheckRow(const CWheelsDlg& dlg, bool finished, bool inFront) {
     const Enabled e = EnabledOf(&dlg);
     const bool settingsOpen = e.settingsOn == 5;
     bool row = false;
@@ -77,8 +77,12 @@ std::string CheckRow(const CWheelsDlg& dlg, bool finished) {
     }
     if (!row)
         return "no row of the state table: " + Describe(e);
-    if (finished && (e.getLucky || e.tryAgain || e.spins || e.stops || e.settingsOn))
+    const bool won = !e.getLucky && !e.tryAgain && !e.spins && !e.stops && !e.settingsOn;
+    if (finished && !won)
         return "a finished window under a newer one is not in its won state: " + Describe(e);
+    // After a win the end-of-game dialog or a newer game stands over the window.
+    if (inFront && won)
+        return "the window in front is locked as after a win: " + Describe(e);
     // A ready wheel is armed; a spinning one is armed until its Stop.
     const int ready = OnlyWheel(e.spins);
     if (ready >= 0 && !dlg.m_bArmed[ready])
@@ -118,8 +122,7 @@ std::string CheckGameType(const CWheelsDlg& dlg) {
     const int radios[] = {IDC_SUPER, IDC_POWER, IDC_MEGA};
     for (int type = 0; type < kGameTypeCount; ++type)
         if (sim::Check(radios[type], &dlg) != (type == dlg.m_nGameType))
-            return "the game-type radios do not show game type " +
-                   std::to_string(dlg.m_nGameType);
+            return "the game-type radios do not show game type " + std::to_string(dlg.m_nGameType);
     return {};
 }
 
@@ -147,7 +150,8 @@ std::string CheckInvariants() {
         const std::string where = "game window " + std::to_string(gameWindows) + ": ";
         if (sim::IsWindowEnabled(dlg) != (i + 1 == open.size()))
             return where + (i + 1 == open.size() ? "disabled in front" : "enabled under another");
-        for (const std::string& broken : {CheckRow(dlg, newer), CheckNumbers(dlg), CheckGameType(dlg)})
+        for (const std::string& broken :
+             {CheckRow(dlg, newer, i + 1 == open.size()), CheckNumbers(dlg), CheckGameType(dlg)})
             if (!broken.empty())
                 return where + broken;
     }
@@ -163,12 +167,10 @@ std::string CheckInvariants() {
     return CheckModalRuns(open);
 }
 
-std::string CheckExit(const sim::TakenEvent& event, int focused, int status) {
+std::string CheckExit(const sim::TakenEvent& event, UINT templateId, int focused, int status) {
     if (status != 1)
         return "the process ended with status " + std::to_string(status);
-    const auto* dialog = static_cast<const CDialog*>(event.window);
-    const bool leavable =
-        dialog && (dialog->GetTemplateId() == IDD_WHEELS || dialog->GetTemplateId() == IDD_PLAYAGAIN);
+    const bool leavable = templateId == IDD_WHEELS || templateId == IDD_PLAYAGAIN;
     bool cancel = false;
     switch (event.kind) {
     case sim::Taken::Release:
@@ -176,8 +178,8 @@ std::string CheckExit(const sim::TakenEvent& event, int focused, int status) {
         cancel = event.code == IDCANCEL;
         break;
     case sim::Taken::KeyDown: // the dialog keys, never inside a spin
-        cancel = event.dialogKeys &&
-                 (event.code == sim::kVkEscape || (event.code == sim::kVkReturn && focused == IDCANCEL));
+        cancel = event.dialogKeys && (event.code == sim::kVkEscape ||
+                                      (event.code == sim::kVkReturn && focused == IDCANCEL));
         break;
     case sim::Taken::KeyUp: // Space on the focused button, the button's own key
         cancel = event.code == sim::kVkSpace && focused == IDCANCEL;
@@ -185,19 +187,41 @@ std::string CheckExit(const sim::TakenEvent& event, int focused, int status) {
     default:
         break;
     }
-    return leavable && cancel ? std::string() : "the process ended on an event that is no way to leave";
+    if (leavable && cancel)
+        return {};
+    std::ostringstream what;
+    what << "the process ended on an event that is no way to leave: kind " << int(event.kind)
+         << ", code " << event.code << ", template " << templateId
+         << (event.dialogKeys ? ", in a modal loop" : ", in the spin loop's pump") << ", focus "
+         << ControlName(focused);
+    return what.str();
 }
 
 std::string ControlName(int id) {
     static const std::pair<int, const char*> kNames[] = {
-        {IDOK, "OK/Try Again/Play Again"}, {IDCANCEL, "Exit"},   {IDC_GET_LUCKY, "Get Lucky"},
-        {IDC_SPIN1, "Spin 1"},   {IDC_SPIN2, "Spin 2"},   {IDC_SPIN3, "Spin 3"},
-        {IDC_SPIN4, "Spin 4"},   {IDC_SPIN5, "Spin 5"},   {IDC_SPINB, "Spin B"},
-        {IDC_STOP1, "Stop 1"},   {IDC_STOP2, "Stop 2"},   {IDC_STOP3, "Stop 3"},
-        {IDC_STOP4, "Stop 4"},   {IDC_STOP5, "Stop 5"},   {IDC_STOPB, "Stop B"},
-        {IDC_EASY, "Easy"},      {IDC_CHALLENGING, "Challenging"}, {IDC_SUPER, "Super"},
-        {IDC_POWER, "Power"},    {IDC_MEGA, "Mega"},      {IDC_LUCKY1, "box 1"},
-        {IDC_LUCKYB, "box B"},   {IDC_BACKGROUND, "felt"},
+        {IDOK, "OK/Try Again/Play Again"},
+        {IDCANCEL, "Exit"},
+        {IDC_GET_LUCKY, "Get Lucky"},
+        {IDC_SPIN1, "Spin 1"},
+        {IDC_SPIN2, "Spin 2"},
+        {IDC_SPIN3, "Spin 3"},
+        {IDC_SPIN4, "Spin 4"},
+        {IDC_SPIN5, "Spin 5"},
+        {IDC_SPINB, "Spin B"},
+        {IDC_STOP1, "Stop 1"},
+        {IDC_STOP2, "Stop 2"},
+        {IDC_STOP3, "Stop 3"},
+        {IDC_STOP4, "Stop 4"},
+        {IDC_STOP5, "Stop 5"},
+        {IDC_STOPB, "Stop B"},
+        {IDC_EASY, "Easy"},
+        {IDC_CHALLENGING, "Challenging"},
+        {IDC_SUPER, "Super"},
+        {IDC_POWER, "Power"},
+        {IDC_MEGA, "Mega"},
+        {IDC_LUCKY1, "box 1"},
+        {IDC_LUCKYB, "box B"},
+        {IDC_BACKGROUND, "felt"},
     };
     for (const auto& [known, name] : kNames)
         if (known == id)

@@ -15,8 +15,9 @@ std::string CheckInvariants();
 
 // Whether ending the process while taking this event is the game window's
 // cancel action (or "Exit" of the end-of-game dialog): empty when it is.
-// `focused` is the control that had the focus when the event was taken.
-std::string CheckExit(const sim::TakenEvent& event, int focused, int status);
+// The template of the window it went to (0 for none) and the control that
+// had the focus are those at the moment it was taken.
+std::string CheckExit(const sim::TakenEvent& event, UINT templateId, int focused, int status);
 
 // A short name of a control of the game's windows, for logs.
 std::string ControlName(int id);

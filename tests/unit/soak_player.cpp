@@ -10,34 +10,46 @@ namespace soak {
 
 namespace {
 
-constexpr size_t kRecentKept = 40;
+constexpr size_t kRecentKept = 60;
 constexpr UINT kAboutCommand = 0x0010;
 constexpr long long kWinPauseMs = 12000;
 
 // Every control a click may aim at: the game window's, and with IDOK and
 // IDCANCEL those of the two small dialogs. Ids a window lacks do nothing.
 const int kClickable[] = {
-    IDOK,       IDCANCEL,   IDC_GET_LUCKY, IDC_SPIN1,  IDC_SPIN2, IDC_SPIN3,       IDC_SPIN4,
-    IDC_SPIN5,  IDC_SPINB,  IDC_STOP1,     IDC_STOP2,  IDC_STOP3, IDC_STOP4,       IDC_STOP5,
-    IDC_STOPB,  IDC_EASY,   IDC_CHALLENGING, IDC_SUPER, IDC_POWER, IDC_MEGA,       IDC_LUCKY1,
-    IDC_LUCKYB, IDC_BACKGROUND,
+    IDOK,      IDCANCEL,  IDC_GET_LUCKY, IDC_SPIN1,  IDC_SPIN2,       IDC_SPIN3,
+    IDC_SPIN4, IDC_SPIN5, IDC_SPINB,     IDC_STOP1,  IDC_STOP2,       IDC_STOP3,
+    IDC_STOP4, IDC_STOP5, IDC_STOPB,     IDC_EASY,   IDC_CHALLENGING, IDC_SUPER,
+    IDC_POWER, IDC_MEGA,  IDC_LUCKY1,    IDC_LUCKYB, IDC_BACKGROUND,
 };
 
-const int kKeys[] = {sim::kVkTab,  sim::kVkTab | sim::kWithShift, sim::kVkLeft, sim::kVkRight,
-                     sim::kVkUp,   sim::kVkDown, sim::kVkSpace, sim::kVkReturn, sim::kVkEscape};
+const int kKeys[] = {sim::kVkTab,   sim::kVkTab | sim::kWithShift,
+                     sim::kVkLeft,  sim::kVkRight,
+                     sim::kVkUp,    sim::kVkDown,
+                     sim::kVkSpace, sim::kVkReturn,
+                     sim::kVkEscape};
 
 std::string KeyName(int vk) {
     std::string name = vk & sim::kWithShift ? "Shift+" : "";
     switch (vk & ~sim::kWithShift) {
-    case sim::kVkTab: return name + "Tab";
-    case sim::kVkLeft: return name + "Left";
-    case sim::kVkRight: return name + "Right";
-    case sim::kVkUp: return name + "Up";
-    case sim::kVkDown: return name + "Down";
-    case sim::kVkSpace: return name + "Space";
-    case sim::kVkReturn: return name + "Enter";
-    case sim::kVkEscape: return name + "Escape";
-    default: return name + "key " + std::to_string(vk);
+    case sim::kVkTab:
+        return name + "Tab";
+    case sim::kVkLeft:
+        return name + "Left";
+    case sim::kVkRight:
+        return name + "Right";
+    case sim::kVkUp:
+        return name + "Up";
+    case sim::kVkDown:
+        return name + "Down";
+    case sim::kVkSpace:
+        return name + "Space";
+    case sim::kVkReturn:
+        return name + "Enter";
+    case sim::kVkEscape:
+        return name + "Escape";
+    default:
+        return name + "key " + std::to_string(vk);
     }
 }
 
@@ -60,6 +72,17 @@ RandomPlayer::RandomPlayer(unsigned long long seed, bool calm, int budget)
 void RandomPlayer::OnTaking(const sim::TakenEvent& event) {
     ++m_taken;
     m_pumped = !event.dialogKeys;
+    static const char* const kKinds[] = {"press",   "release", "key down", "key up", "paint",
+                                         "command", "move",    "look",     "posted"};
+    Note(event.atMs, std::string("  taken: ") + kKinds[int(event.kind)] + " " +
+                         std::to_string(event.code) + " by window " +
+                         std::to_string(TemplateOf(event.window)) +
+                         (event.dialogKeys ? " in its loop" : " in a spin"));
+    if (sim::PendingEvents() == 0)
+        Step();
+}
+
+void RandomPlayer::OnHandled() {
     if (sim::PendingEvents() == 0)
         Step();
 }
@@ -200,9 +223,9 @@ void RandomPlayer::Aimless() {
         Click(id, Chance(20));
     } else if (kind < 67) {
         int vk = kKeys[Pick(int(std::size(kKeys)))];
-        const bool leaves = vk == sim::kVkEscape ||
-                            ((vk == sim::kVkSpace || vk == sim::kVkReturn) &&
-                             sim::FocusedId() == IDCANCEL);
+        const bool leaves =
+            vk == sim::kVkEscape ||
+            ((vk == sim::kVkSpace || vk == sim::kVkReturn) && sim::FocusedId() == IDCANCEL);
         if (leaves && (m_calm || Chance(50)))
             vk = sim::kVkTab;
         Key(vk);
@@ -221,6 +244,7 @@ void RandomPlayer::Aimless() {
         const long long at = Soon();
         sim::SchedulePaint(at, window);
         Note(at, "paint request");
+        KeepGoing(at);
     } else if (kind < 95) {
         const long long at = Soon();
         const int count = 1 + Pick(4);
@@ -234,7 +258,14 @@ void RandomPlayer::Aimless() {
         const long long at = Soon();
         sim::ScheduleClick(at, id, window);
         Note(at, "click " + ControlName(id) + " of a named window");
+        KeepGoing(at);
     }
+}
+
+// A paint request, or input for a named window, is dropped when its window
+// closes first; a mouse move after it keeps the next step coming.
+void RandomPlayer::KeepGoing(long long after) {
+    sim::ScheduleBurst(after + 1, 1);
 }
 
 // The end of the session: the About box closed, then "Exit".

@@ -23,6 +23,9 @@ public:
     // Called as the platform takes each event: schedules more input when
     // nothing else waits, so the game is never left without a next step.
     void OnTaking(const sim::TakenEvent& event);
+    // Called once an event is handled: input that named a window taken down
+    // meanwhile is gone, and the game must not be left without a next step.
+    void OnHandled();
 
     int taken() const { return m_taken; }
     // The latest input scheduled, oldest first, for a failure report.
@@ -33,6 +36,7 @@ private:
     void Purposeful();
     void Aimless();
     void Leave();
+    void KeepGoing(long long after);
     void Click(int id, bool apart);
     void Key(int vk);
     bool AimStop();
