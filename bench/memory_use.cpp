@@ -42,7 +42,9 @@ MemorySample sampleOf(DWORD processId, const std::string& when, int gameWindows)
     counters.cb = sizeof counters;
     if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
                              sizeof counters)) {
-        sample.privateBytes = counters.PrivateUsage;
+        // Wine reports another process's private bytes as its page-file usage.
+        sample.privateBytes =
+            counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
         sample.workingSet = counters.WorkingSetSize;
     }
     // Zero means "not reported" here: a running game window holds objects.
