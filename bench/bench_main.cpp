@@ -85,19 +85,21 @@ std::string objectCount(long count) {
 }
 
 bool reportMemory(const std::string& gameExe, const e2e::GameArt& art, int games, int wins) {
-    std::vector<MemorySample> samples;
-    std::string error;
-    const bool measured = measureMemoryUse(gameExe, art, games, wins, &samples, &error);
     constexpr double kMB = 1e6;
     std::printf("Memory of the game process (MB = 1,000,000 bytes; GDI/USER objects: n/a where "
                 "Wine does not report them)\n");
     std::printf("  %-30s %7s %12s %12s %6s %6s\n", "when", "windows", "private MB", "working MB",
                 "GDI", "USER");
-    for (const MemorySample& s : samples)
+    std::fflush(stdout);
+    const auto print = [&](const MemorySample& s) {
         std::printf("  %-30s %7d %12.1f %12.1f %6s %6s\n", s.when.c_str(), s.gameWindows,
                     s.privateBytes / kMB, s.workingSet / kMB, objectCount(s.gdiObjects).c_str(),
                     objectCount(s.userObjects).c_str());
-    if (!measured) {
+        std::fflush(stdout);
+    };
+    std::vector<MemorySample> samples;
+    std::string error;
+    if (!measureMemoryUse(gameExe, art, games, wins, print, &samples, &error)) {
         std::printf("memory: %s\n", error.c_str());
         return false;
     }

@@ -110,15 +110,20 @@ size_t stripPictureBytes() {
 }
 
 bool measureMemoryUse(const std::string& gameExe, const GameArt& art, int tryAgainGames,
-                      int nestedGames, std::vector<MemorySample>* samples, std::string* error) {
+                      int nestedGames, const std::function<void(const MemorySample&)>& onSample,
+                      std::vector<MemorySample>* samples, std::string* error) {
     GameProcess game;
+    const auto take = [&](const std::string& when, int gameWindows) {
+        samples->push_back(sampleOf(game.id(), when, gameWindows));
+        onSample(samples->back());
+    };
     if (!game.start(gameExe))
         return fail(error, game.error());
     HWND window = game.waitForWindow(kGameTitle, kTimeoutMs);
     if (!window)
         return fail(error, "the game window did not open");
     settle(window);
-    samples->push_back(sampleOf(game.id(), "after start", 1));
+    take("after start", 1);
 
     Player player(window, art);
     if (!player.choose(kChallengingId))
@@ -127,8 +132,7 @@ bool measureMemoryUse(const std::string& gameExe, const GameArt& art, int tryAga
         if (!missAndTryAgain(window, player, error))
             return false;
     settle(window);
-    samples->push_back(
-        sampleOf(game.id(), "after " + std::to_string(tryAgainGames) + " games, Try Again", 1));
+    take("after " + std::to_string(tryAgainGames) + " games, Try Again", 1);
 
     std::vector<HWND> windows = {window};
     for (int g = 1; g <= nestedGames; ++g) {
@@ -137,8 +141,7 @@ bool measureMemoryUse(const std::string& gameExe, const GameArt& art, int tryAga
             return false;
         windows.push_back(next);
         settle(next);
-        samples->push_back(sampleOf(game.id(), "after win " + std::to_string(g) + ", nested",
-                                    static_cast<int>(windows.size())));
+        take("after win " + std::to_string(g) + ", nested", static_cast<int>(windows.size()));
     }
     clickWindow(GetDlgItem(windows.back(), IDCANCEL));
     DWORD status = 0;

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,10 @@ struct MemorySample {
     long userObjects = -1;
 };
 
+// Each sample is also handed to onSample as soon as it is taken.
 bool measureMemoryUse(const std::string& gameExe, const e2e::GameArt& art, int tryAgainGames,
-                      int nestedGames, std::vector<MemorySample>* samples, std::string* error);
+                      int nestedGames, const std::function<void(const MemorySample&)>& onSample,
+                      std::vector<MemorySample>* samples, std::string* error);
 
 // The bytes the reel strips of one game window hold as pictures: every frame
 // of the eighteen strips at 72 x 72 pixels and 24 bits.
