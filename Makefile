@@ -6,7 +6,7 @@ WIN64 := $(BUILD)/win64
 WIN32 := $(BUILD)/win32
 ART   := $(abspath $(HOST))/art
 
-.PHONY: all deps host win64 win32 test unit e2e run demo bench format clean
+.PHONY: all deps host win64 win32 test unit e2e run demo screenshots bench dist format clean
 
 all: host win64 win32
 
@@ -30,13 +30,14 @@ win32: host
 unit: host
 	@ctest --test-dir $(HOST) --output-on-failure
 
-e2e: win64
+e2e: win64 win32
 	@scripts/run-e2e
 
 test: all
 	@scripts/check-builds
 	@ctest --test-dir $(HOST) --output-on-failure
 	@scripts/run-e2e
+	@scripts/check-dist
 
 run: all
 	@scripts/run-game
@@ -44,8 +45,14 @@ run: all
 demo: win64
 	@scripts/run-demo
 
+screenshots: win64
+	@scripts/update-screenshots
+
 bench: all
 	@bench/run
+
+dist: win64 win32
+	@scripts/make-dist
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,6 +1,8 @@
 // Benchmarks of the game under Wine, printed as a small table:
 //   bench_driver.exe [--desktop=NAME] [--runs=N] [--games=N] [--wins=N]
-//                    [--only=timing|memory] quintaro.exe empty_dialog.exe
+//                    [--only=timing|memory] [--figures=FILE] quintaro.exe empty_dialog.exe
+// With --figures the main figures also go to FILE, one "name<TAB>value" a line,
+// so that bench/run can set the runs of the two builds side by side.
 // Frame pacing: one turn of wheel 1 timed on the screen against frames x delay.
 // Start-up: process start to painted window, for the game and an empty dialog.
 // Memory: the game's private bytes and working set after its start, after
@@ -18,11 +20,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <utility>
 #include <vector>
 
 using namespace bench;
 
 namespace {
+
+// The main figures of the run, in the order they are printed.
+std::vector<std::pair<std::string, double>> figures;
 
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -48,6 +55,10 @@ bool reportPacing(const std::string& gameExe, const e2e::GameArt& art) {
                 pacing.turnMs / expected);
     std::printf("  %-28s %9.1f ms   min %.1f, max %.1f (%d steps)\n\n", "frame to frame, mean",
                 pacing.meanMs, pacing.minMs, pacing.maxMs, pacing.intervals);
+    figures.push_back({"wheel turn, expected (ms)", expected});
+    figures.push_back({"wheel turn, measured (ms)", pacing.turnMs});
+    figures.push_back({"frame to frame, mean (ms)", pacing.meanMs});
+    figures.push_back({"frame to frame, max (ms)", pacing.maxMs});
     return true;
 }
 
@@ -77,6 +88,9 @@ bool reportStartup(const std::string& gameExe, const std::string& dialogExe,
     std::printf("  %-16s %9.0f        ms %9.0f        ms\n", "game's own cost",
                 median(gameShown) - median(dialogShown),
                 median(gamePainted) - median(dialogPainted));
+    figures.push_back({"game painted, median (ms)", median(gamePainted)});
+    figures.push_back({"empty dialog painted (ms)", median(dialogPainted)});
+    figures.push_back({"game's own start-up (ms)", median(gamePainted) - median(dialogPainted)});
     return true;
 }
 
@@ -112,11 +126,22 @@ bool reportMemory(const std::string& gameExe, const e2e::GameArt& art, int games
         const double perWindowSet =
             (static_cast<double>(after.workingSet) - before.workingSet) / wins / kMB;
         std::printf("  %-30s %20.1f %12.1f\n", "per game window", perWindow, perWindowSet);
+        figures.push_back({"private MB per game window", perWindow});
+        figures.push_back({"working set MB per game window", perWindowSet});
         std::printf("  %-30s %20.1f   (1,964 frames of 72 x 72 at 24 bits; goal <= 35 MB "
                     "per window)\n\n",
                     "its reel strips as pictures", stripPictureBytes() / kMB);
     }
     return true;
+}
+
+bool writeFigures(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return false;
+    for (const auto& [name, value] : figures)
+        std::fprintf(file, "%s\t%.1f\n", name.c_str(), value);
+    return std::fclose(file) == 0;
 }
 
 } // namespace
@@ -125,6 +150,7 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
     std::string desktop;
     std::vector<std::string> exes;
+    std::string figuresPath;
     int runs = 5;
     int games = 20;
     int wins = 10;
@@ -132,20 +158,23 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--desktop=", 10) == 0)
             desktop = argv[i] + 10;
-        else if (std::strncmp(argv[i], "--runs=", 7) == 0)
-            runs = std::max(1, std::atoi(argv[i] + 7));
         else if (std::strncmp(argv[i], "--games=", 8) == 0)
             games = std::max(0, std::atoi(argv[i] + 8));
         else if (std::strncmp(argv[i], "--wins=", 7) == 0)
             wins = std::max(0, std::atoi(argv[i] + 7));
         else if (std::strncmp(argv[i], "--only=", 7) == 0)
             only = argv[i] + 7;
+        else if (std::strncmp(argv[i], "--figures=", 10) == 0)
+            figuresPath = e2e::windowsPath(argv[i] + 10);
+        else if (std::strncmp(argv[i], "--runs=", 7) == 0)
+            runs = std::max(1, std::atoi(argv[i] + 7));
         else
             exes.push_back(e2e::windowsPath(argv[i]));
     }
     if (exes.size() != 2) {
         std::fprintf(stderr, "usage: bench_driver [--desktop=NAME] [--runs=N] [--games=N] "
-                             "[--wins=N] [--only=timing|memory] quintaro.exe empty_dialog.exe\n");
+                             "[--wins=N] [--only=timing|memory] [--figures=FILE] quintaro.exe "
+                             "empty_dialog.exe\n");
         return 2;
     }
     int status = 0;
@@ -163,5 +192,9 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     const bool held = !memory || reportMemory(exes[0], art, games, wins);
     std::fflush(stdout);
+    if (!figuresPath.empty() && !writeFigures(figuresPath)) {
+        std::printf("cannot write %s\n", figuresPath.c_str());
+        return 1;
+    }
     return paced && started && held ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include "game_process.h"
 #include "player.h"
 #include "player_wheel.h"
+#include "res/resource.h"
 
 #include <algorithm>
 
@@ -23,7 +24,7 @@ bool measureFramePacing(const std::string& gameExe, const GameArt& art, PacingRe
         return false;
     }
     Player player(window, art);
-    if (!player.choose(kChallengingId) || !player.drawNumbers()) {
+    if (!player.choose(IDC_CHALLENGING) || !player.drawNumbers()) {
         *error = player.error();
         return false;
     }

@@ -5,6 +5,7 @@
 #include "player.h"
 #include "player_win.h"
 #include "window_query.h"
+#include "res/resource.h"
 
 #include <psapi.h>
 
@@ -71,7 +72,7 @@ bool missAndTryAgain(HWND window, Player& player, std::string* error) {
     if (!waitUntil([&] { return IsWindowEnabled(tryAgain) != 0; }, kTimeoutMs) ||
         !clickWindow(tryAgain))
         return fail(error, "\"Try Again\" cannot be clicked after a miss");
-    if (!waitUntil([&] { return IsWindowEnabled(GetDlgItem(window, kGetLuckyId)) != 0; },
+    if (!waitUntil([&] { return IsWindowEnabled(GetDlgItem(window, IDC_GET_LUCKY)) != 0; },
                    kTimeoutMs))
         return fail(error, "\"Get Lucky Numbers\" stays disabled after \"Try Again\"");
     return true;
@@ -82,7 +83,7 @@ bool missAndTryAgain(HWND window, Player& player, std::string* error) {
 bool winAndPlayAgain(DWORD processId, HWND window, const GameArt& art,
                      const std::vector<HWND>& known, HWND* next, std::string* error) {
     Player player(window, art);
-    if (!player.choose(kChallengingId) || !player.playToWin(kWinAttempts))
+    if (!player.choose(IDC_CHALLENGING) || !player.playToWin(kWinAttempts))
         return fail(error, player.error());
     HWND dialog = nullptr;
     if (!waitUntil([&] { return (dialog = findProcessWindow(processId, kEndOfGameTitle)); },
@@ -126,7 +127,7 @@ bool measureMemoryUse(const std::string& gameExe, const GameArt& art, int tryAga
     take("after start", 1);
 
     Player player(window, art);
-    if (!player.choose(kChallengingId))
+    if (!player.choose(IDC_CHALLENGING))
         return fail(error, player.error());
     for (int g = 0; g < tryAgainGames; ++g)
         if (!missAndTryAgain(window, player, error))

@@ -5,6 +5,7 @@
 #include "player_camera.h"
 #include "screen_pixels.h"
 #include "window_query.h"
+#include "res/resource.h"
 
 #include <functional>
 
@@ -15,7 +16,6 @@ using namespace e2e;
 namespace {
 
 constexpr DWORD kTimeoutMs = 30000;
-constexpr int kBackgroundId = 1009;
 
 COLORREF asColorref(uint32_t pixel) {
     return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
@@ -69,7 +69,7 @@ bool measureGameStartup(const std::string& gameExe, const GameArt& art, StartupS
     const POINT feltPoint{4, 4};
     const COLORREF felt = asColorref(art.felt().at(feltPoint.x, feltPoint.y));
     auto painted = [&](HWND window) {
-        const RECT background = rectInParent(GetDlgItem(window, kBackgroundId));
+        const RECT background = rectInParent(GetDlgItem(window, IDC_BACKGROUND));
         const POINT point{background.left + feltPoint.x, background.top + feltPoint.y};
         if (screenPixel(clientToScreen(window, point)) != felt)
             return false;

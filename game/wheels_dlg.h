@@ -5,7 +5,9 @@
 #include "game/wheel_table.h"
 
 // Per-wheel values kept from wheel B down to wheel 1, indexed by wheel
-// (0 for wheel 1 ... kWheelB).
+// (0 for wheel 1 ... kWheelB). The game record declares these three
+// fields in that order, wheel B first; the storage keeps the record's
+// layout while the code indexes wheels as everywhere else.
 template <class T> class WheelsFromB {
 public:
     T& operator[](int wheel) { return m_values[kWheelCount - 1 - wheel]; }

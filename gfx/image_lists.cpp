@@ -37,6 +37,9 @@ void CWheelsDlg::BuildImageLists() {
             BuildStrip(*Strip(type, w), w, highest);
         }
     }
+    // The banner bitmap is 253 rows high, one more than this frame: only the
+    // frame is drawn, so its bottom row never shows. (The felt's 430 rows
+    // likewise run one past IDC_BACKGROUND, 429 pixels at the window's scale.)
     m_ilBackground.Create(930, 430, ILC_COLOR24, 1, 1);
     AddStripFrame(m_ilBackground, kPictureMask, IDB_FELT);
     m_ilBanner.Create(504, 252, ILC_COLOR24, 1, 1);

@@ -1,7 +1,8 @@
-// Number-to-resource mapping of the number tiles: which bitmap resource shows
-// which number (48 to 51 come from ids out of order: 275 shows 51, 276 50). Shared by the art
-// generator, which names each bitmap file after the id, and by the game's strip builder, which
-// finds the tile of a number. No dependencies: plain constexpr functions.
+// Which bitmap resource shows which number on the wheels: the one statement
+// of the mapping. The art generator draws each tile after it, the game's
+// strip builder finds a number's tile by it, and the game driver recognises
+// the wheels on the screen with it. No dependencies: plain constexpr
+// functions.
 #pragma once
 
 // Resource id of the main tile (wheels 1 to 5) that shows number n, 1 to 75.

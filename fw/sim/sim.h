@@ -43,9 +43,10 @@
 //   Input due during the hold went to that dialog and is dropped; paint
 //   requests due then wait for the next loop or pump.
 // - AfxExit throws ProcessExit; any move of the clock past the deadline
-//   throws Deadline (a spin nobody stops would otherwise never end). Both
-//   unwind through the game, and the sim's running dialogs are taken down
-//   on the way; call Reset() before the next test.
+//   throws Deadline (a loop that sleeps until input that never comes would
+//   otherwise never end). Both unwind through the program, and the sim's
+//   running dialogs are taken down on the way; call Reset() before the next
+//   test.
 #pragma once
 
 #include <functional>

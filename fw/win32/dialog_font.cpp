@@ -15,9 +15,10 @@ int BaseWidthOf(HDC hdc, HFONT font) {
     return (size.cx / 26 + 1) / 2;
 }
 
-// Heights keep the sign the template's font was made with: negative for a
-// character height, positive for a cell height.
-HFONT NarrowestFitting(HDC hdc, LOGFONTA face, int baseX) {
+// The same face at the largest height below its own for which fits(font)
+// holds, or null. Heights keep the sign the template's font was made with:
+// negative for a character height, positive for a cell height.
+template <class Fits> HFONT LargestFitting(LOGFONTA face, Fits fits) {
     const int sign = face.lfHeight < 0 ? -1 : 1;
     for (int height = sign * face.lfHeight - 1; height > 0; --height) {
         face.lfHeight = sign * height;
@@ -25,7 +26,7 @@ HFONT NarrowestFitting(HDC hdc, LOGFONTA face, int baseX) {
         HFONT font = CreateFontIndirectA(&face);
         if (!font)
             return nullptr;
-        if (BaseWidthOf(hdc, font) <= baseX)
+        if (fits(font))
             return font;
         DeleteObject(font);
     }
@@ -70,9 +71,9 @@ void GiveFont(HWND hDlg, HFONT font) {
         SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
-} // namespace
-
-HFONT FitDialogTexts(HWND hDlg) {
+// Gives the dialog the face's largest height below its own that fits, when
+// its own font does not; returns the new font, or null.
+template <class Fits> HFONT Refit(HWND hDlg, Fits fits) {
     HFONT current = reinterpret_cast<HFONT>(SendMessageA(hDlg, WM_GETFONT, 0, 0));
     LOGFONTA face;
     if (!current || GetObjectA(current, sizeof face, &face) != sizeof face)
@@ -81,39 +82,20 @@ HFONT FitDialogTexts(HWND hDlg) {
     if (!hdc)
         return nullptr;
     HFONT fitted = nullptr;
-    if (!AllTextsFit(hdc, hDlg, current)) {
-        const int sign = face.lfHeight < 0 ? -1 : 1;
-        for (int height = sign * face.lfHeight - 1; height > 0 && !fitted; --height) {
-            face.lfHeight = sign * height;
-            face.lfWidth = 0;
-            HFONT font = CreateFontIndirectA(&face);
-            if (!font)
-                break;
-            if (AllTextsFit(hdc, hDlg, font))
-                fitted = font;
-            else
-                DeleteObject(font);
-        }
-    }
+    if (!fits(hdc, current))
+        fitted = LargestFitting(face, [&](HFONT font) { return fits(hdc, font); });
     ReleaseDC(nullptr, hdc);
     if (fitted)
         GiveFont(hDlg, fitted);
     return fitted;
 }
 
-HFONT FitDialogFont(HWND hDlg, int baseX) {
-    HFONT current = reinterpret_cast<HFONT>(SendMessageA(hDlg, WM_GETFONT, 0, 0));
-    LOGFONTA face;
-    if (!current || GetObjectA(current, sizeof face, &face) != sizeof face)
-        return nullptr;
+} // namespace
 
-    HDC hdc = GetDC(nullptr);
-    HFONT fitted = nullptr;
-    if (hdc && BaseWidthOf(hdc, current) > baseX)
-        fitted = NarrowestFitting(hdc, face, baseX);
-    if (hdc)
-        ReleaseDC(nullptr, hdc);
-    if (fitted)
-        GiveFont(hDlg, fitted);
-    return fitted;
+HFONT FitDialogTexts(HWND hDlg) {
+    return Refit(hDlg, [hDlg](HDC hdc, HFONT font) { return AllTextsFit(hdc, hDlg, font); });
+}
+
+HFONT FitDialogFont(HWND hDlg, int baseX) {
+    return Refit(hDlg, [baseX](HDC hdc, HFONT font) { return BaseWidthOf(hdc, font) <= baseX; });
 }

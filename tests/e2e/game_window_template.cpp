@@ -1,12 +1,11 @@
 #include "game_window_template.h"
 
 #include "fw/common/dlg_template.h"
+#include "res/resource.h"
 
 namespace e2e {
 
 namespace {
-
-constexpr int kGameWindowTemplate = 102;
 
 // Units to pixels with halves rounded up: 2 px across, 17/8 px down.
 int horizontalPixels(int units) {
@@ -21,7 +20,7 @@ GameWindowTemplate readTemplate(const std::string& gameExe) {
     HMODULE game = LoadLibraryExA(gameExe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (!game)
         return result;
-    HRSRC found = FindResourceA(game, MAKEINTRESOURCEA(kGameWindowTemplate), RT_DIALOG);
+    HRSRC found = FindResourceA(game, MAKEINTRESOURCEA(IDD_WHEELS), RT_DIALOG);
     HGLOBAL data = found ? LoadResource(game, found) : nullptr;
     const void* bytes = data ? LockResource(data) : nullptr;
     DlgTemplate parsed;

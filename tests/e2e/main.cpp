@@ -11,6 +11,7 @@
 #include "test_runner.h"
 
 #include <fcntl.h>
+#include <windows.h>
 #include <io.h>
 
 #include <cstdio>
@@ -37,6 +38,16 @@ int main(int argc, char** argv) {
     if (options.gameExe.empty()) {
         std::fprintf(stderr, "usage: e2e_driver [--desktop=NAME] [--screenshot=FILE.bmp] "
                              "quintaro.exe [FILTER...]\n");
+        return 2;
+    }
+    // The menu probe DLL loads into the game, so a game of the other width needs the
+    // driver built in its own tree.
+    DWORD kind = 0;
+    const DWORD ownKind = e2e::kDriverBits == 64 ? SCS_64BIT_BINARY : SCS_32BIT_BINARY;
+    if (GetBinaryTypeA(options.gameExe.c_str(), &kind) && kind != ownKind) {
+        std::fprintf(stderr,
+                     "e2e_driver: %s is not a %d-bit program; use the driver built with it\n",
+                     options.gameExe.c_str(), e2e::kDriverBits);
         return 2;
     }
     int status = 0;

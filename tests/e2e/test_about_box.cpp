@@ -5,6 +5,7 @@
 #include "screen_pixels.h"
 #include "test_runner.h"
 #include "window_query.h"
+#include "res/resource.h"
 
 #include <cstdlib>
 
@@ -13,12 +14,11 @@ using namespace e2e;
 namespace {
 
 constexpr const char* kAboutTitle = "About Quintaro";
-constexpr WPARAM kAboutCommand = 0x0010; // the item the game adds to its system menu
 constexpr int kCentringTolerance = 3;
 
 // Opens the About box the way its system-menu item does.
 HWND openAboutBox(TestContext& t, const GameProcess& game, HWND window) {
-    PostMessageA(window, WM_SYSCOMMAND, kAboutCommand, 0);
+    PostMessageA(window, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
     HWND about = game.waitForWindow(kAboutTitle, kWindowTimeoutMs);
     if (t.checkf(about != nullptr, "no window \"%s\" after the About command", kAboutTitle))
         t.check(settleWindow(about, kWindowTimeoutMs), "the About box does not finish painting");

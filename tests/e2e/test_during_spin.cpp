@@ -1,10 +1,10 @@
-// Input that arrives while a wheel turns: the About box holds the wheel
-// still until it closes, and the dialog keys do nothing, since the spin loop
-// hands its one message per frame on without the dialog keyboard handling.
+// Keys that arrive while a wheel turns do nothing: the spin loop hands its
+// one message per frame on without the dialog keyboard handling.
 #include "game_session.h"
 #include "mouse_keys.h"
 #include "player.h"
 #include "player_camera.h"
+#include "screen_pixels.h"
 #include "test_runner.h"
 #include "window_query.h"
 
@@ -12,12 +12,9 @@ using namespace e2e;
 
 namespace {
 
-constexpr const char* kAboutTitle = "About Quintaro";
-constexpr WPARAM kAboutCommand = 0x0010; // the item the game adds to its system menu
 // One frame of wheel 1 at Easy lasts 400 ms, and the loop takes one message
 // per frame; a generous bound for "at once" on a busy machine.
 constexpr DWORD kAtOnceMs = 3000;
-constexpr DWORD kStillForMs = 2000; // five frames of wheel 1 at Easy
 
 // Draws the numbers and sets wheel 1 turning; false (recorded) on failure.
 bool spinWheelOne(TestContext& t, Player& player) {
@@ -51,45 +48,6 @@ bool spinning(HWND window) {
 }
 
 } // namespace
-
-E2E_TEST("spin.about_box_holds_the_wheel") {
-    GameArt art;
-    GameProcess game;
-    HWND window = launchGame(t, game);
-    if (!window)
-        return;
-    Player player(window, art);
-    if (!spinWheelOne(t, player))
-        return;
-    PostMessageA(window, WM_SYSCOMMAND, kAboutCommand, 0);
-    HWND about = game.waitForWindow(kAboutTitle, kAtOnceMs);
-    if (!t.checkf(about != nullptr, "no About box within %lu ms of the command mid-spin",
-                  static_cast<unsigned long>(kAtOnceMs)))
-        return;
-    settleWindow(about, kWindowTimeoutMs);
-
-    // The frame showing when the box opened stays for as long as it is open.
-    ScreenCamera camera(screenRectOf(wheelOne(window)));
-    const ScreenImage held = camera.shoot();
-    size_t changed = 0;
-    POINT first{};
-    const double until = nowMs() + kStillForMs;
-    while (nowMs() < until && changed == 0) {
-        changed = countDifferences(held, camera.shoot(), &first);
-        Sleep(20);
-    }
-    t.checkf(changed == 0, "wheel 1 changed under the About box (%zu pixels, first at %ld, %ld)",
-             changed, first.x, first.y);
-    t.check(spinning(window), "the spin ended while the About box was open");
-
-    HWND ok = GetDlgItem(about, IDOK);
-    if (!t.check(ok && clickWindow(ok), "cannot click the About box's OK"))
-        return;
-    t.check(waitUntil([&] { return !IsWindow(about); }, kWindowTimeoutMs),
-            "the About box stays open after OK");
-    t.check(wheelTurns(wheelOne(window), kAtOnceMs), "wheel 1 does not turn on after OK");
-    t.check(spinning(window), "wheel 1 is not spinning after the About box");
-}
 
 E2E_TEST("spin.escape_and_enter_change_nothing") {
     GameArt art;

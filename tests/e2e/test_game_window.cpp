@@ -6,7 +6,9 @@
 #include "screen_pixels.h"
 #include "test_runner.h"
 #include "window_query.h"
+#include "res/resource.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -140,24 +142,26 @@ E2E_TEST("window.initial_state") {
     HWND window = sharedGame(t);
     if (!window)
         return;
-    const int enabledIds[] = {IDCANCEL, 1008, 1029, 1030, 1038, 1039, 1040};
-    const int disabledIds[] = {IDOK, 1010, 1011, 1012, 1013, 1014, 1015,
-                               1023, 1024, 1025, 1026, 1027, 1028};
+    const int enabledIds[] = {IDCANCEL,  IDC_GET_LUCKY, IDC_EASY, IDC_CHALLENGING,
+                              IDC_SUPER, IDC_POWER,     IDC_MEGA};
+    const int disabledIds[] = {IDOK,      IDC_SPIN1, IDC_SPIN2, IDC_SPIN3, IDC_SPIN4,
+                               IDC_SPIN5, IDC_SPINB, IDC_STOP1, IDC_STOP2, IDC_STOP3,
+                               IDC_STOP4, IDC_STOP5, IDC_STOPB};
     for (int id : enabledIds)
         t.checkf(IsWindowEnabled(control(window, id)) != 0, "control %d is disabled", id);
     for (int id : disabledIds)
         t.checkf(control(window, id) && !IsWindowEnabled(control(window, id)),
                  "control %d is enabled", id);
 
-    const int checkedIds[] = {1029, 1038};
-    const int uncheckedIds[] = {1030, 1039, 1040};
+    const int checkedIds[] = {IDC_EASY, IDC_SUPER};
+    const int uncheckedIds[] = {IDC_CHALLENGING, IDC_POWER, IDC_MEGA};
     for (int id : checkedIds)
         t.checkf(buttonChecked(control(window, id)), "control %d is not checked", id);
     for (int id : uncheckedIds)
         t.checkf(control(window, id) && !buttonChecked(control(window, id)),
                  "control %d is checked", id);
 
-    for (int id = 1002; id <= 1007; ++id) {
+    for (int id : {IDC_LUCKY1, IDC_LUCKY2, IDC_LUCKY3, IDC_LUCKY4, IDC_LUCKY5, IDC_LUCKYB}) {
         const std::string text = windowText(control(window, id));
         t.checkf(text == "0", "number box %d shows \"%s\"", id, text.c_str());
     }
@@ -198,4 +202,46 @@ E2E_TEST("window.painted") {
     if (!t.options().screenshotPath.empty())
         t.checkf(saveBmp(whole, t.options().screenshotPath), "cannot write %s",
                  t.options().screenshotPath.c_str());
+}
+
+// The close box shows a cross, which reads the same mirrored left to right and
+// top to bottom; when the platform misses its glyph face it shows a letter
+// ("r") instead, which does not.
+E2E_TEST("window.close_box_glyph") {
+    HWND window = sharedGame(t);
+    if (!window)
+        return;
+    POINT middle{};
+    if (!t.check(findCaptionPart(window, HTCLOSE, &middle), "the window reports no close box"))
+        return;
+    const int halfWidth = GetSystemMetrics(SM_CXSIZE) / 2;
+    const int halfHeight = GetSystemMetrics(SM_CYSIZE) / 2;
+    const RECT box{middle.x - halfWidth, middle.y - halfHeight, middle.x + halfWidth,
+                   middle.y + halfHeight};
+    const ScreenImage image = captureScreen(box);
+    if (!t.check(!image.empty(), "cannot copy the close box from the screen"))
+        return;
+    const uint32_t ink = colourValue(GetSysColor(COLOR_BTNTEXT));
+    RECT inked{image.width, image.height, -1, -1};
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            if (image.at(x, y) == ink)
+                inked = {std::min<LONG>(inked.left, x), std::min<LONG>(inked.top, y),
+                         std::max<LONG>(inked.right, x), std::max<LONG>(inked.bottom, y)};
+    if (!t.check(inked.right - inked.left >= 2 && inked.bottom - inked.top >= 2,
+                 "the close box shows no glyph"))
+        return;
+    int inkedCount = 0, mirroredBothWays = 0;
+    for (int y = inked.top; y <= inked.bottom; ++y)
+        for (int x = inked.left; x <= inked.right; ++x) {
+            if (image.at(x, y) != ink)
+                continue;
+            ++inkedCount;
+            const int mirrorX = inked.left + inked.right - x;
+            const int mirrorY = inked.top + inked.bottom - y;
+            mirroredBothWays += image.at(mirrorX, y) == ink && image.at(x, mirrorY) == ink;
+        }
+    t.checkf(mirroredBothWays * 10 >= inkedCount * 9,
+             "the close box glyph is no cross: %d of its %d pixels have their mirror images",
+             mirroredBothWays, inkedCount);
 }

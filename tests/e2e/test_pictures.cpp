@@ -7,13 +7,14 @@
 #include "screen_pixels.h"
 #include "test_runner.h"
 #include "window_query.h"
+#include "res/resource.h"
 
 using namespace e2e;
 
 namespace {
 
-constexpr int kWheelIds[] = {1016, 1017, 1018, 1019, 1020, 1021};
-constexpr int kMegaId = 1040;
+constexpr int kWheelIds[] = {IDC_WHEEL1, IDC_WHEEL2, IDC_WHEEL3,
+                             IDC_WHEEL4, IDC_WHEEL5, IDC_WHEELB};
 constexpr uint32_t kGolden = 0xE6CC3C; // RGB(230, 204, 60)
 constexpr int kRepaints = 150;
 
@@ -93,7 +94,7 @@ E2E_TEST("pictures.blanks_bands_and_repaints") {
 
     // Mega, then repaint after repaint: the wheels take Mega's strips (the
     // same blanks), and the window keeps painting the same picture.
-    if (!t.check(clickWindow(GetDlgItem(window, kMegaId)), "cannot click \"Mega\""))
+    if (!t.check(clickWindow(GetDlgItem(window, IDC_MEGA)), "cannot click \"Mega\""))
         return;
     for (int i = 0; i < kRepaints; ++i)
         RedrawWindow(window, nullptr, nullptr,

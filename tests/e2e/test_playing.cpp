@@ -6,6 +6,7 @@
 #include "player_win.h"
 #include "test_runner.h"
 #include "window_query.h"
+#include "res/resource.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -37,8 +38,8 @@ bool enabled(HWND window, int id) {
 
 // The buttons, check boxes and radios of the game window, Exit aside.
 std::vector<int> playControls() {
-    std::vector<int> ids = {IDOK,     kGetLuckyId, kEasyId, kChallengingId,
-                            kSuperId, kPowerId,    kMegaId};
+    std::vector<int> ids = {IDOK,      IDC_GET_LUCKY, IDC_EASY, IDC_CHALLENGING,
+                            IDC_SUPER, IDC_POWER,     IDC_MEGA};
     for (int wheel = 0; wheel < kWheelCount; ++wheel) {
         ids.push_back(wheelControls(wheel).spin);
         ids.push_back(wheelControls(wheel).stop);
@@ -67,7 +68,8 @@ void expectFreshGame(TestContext& t, HWND window, bool tryAgain, const char* whe
         t.checkf(text == "0", "%s: number box %s shows \"%s\"", when, wheelName(wheel).c_str(),
                  text.c_str());
     }
-    std::vector<int> wanted = {kGetLuckyId, kEasyId, kChallengingId, kSuperId, kPowerId, kMegaId};
+    std::vector<int> wanted = {IDC_GET_LUCKY, IDC_EASY,  IDC_CHALLENGING,
+                               IDC_SUPER,     IDC_POWER, IDC_MEGA};
     if (tryAgain)
         wanted.push_back(IDOK);
     expectOnlyEnabled(t, window, wanted, when);
@@ -103,7 +105,7 @@ void expectEndOfGameDialog(TestContext& t, HWND dialog, HWND game) {
 // third game should the busy machine make the player miss.
 bool winAtChallenging(TestContext& t, Player& player) {
     constexpr int kAttempts = 3;
-    if (!t.check(player.choose(kChallengingId), player.error()) ||
+    if (!t.check(player.choose(IDC_CHALLENGING), player.error()) ||
         !t.check(player.playToWin(kAttempts), player.error()))
         return false;
     if (player.misses() > 0)
@@ -194,10 +196,10 @@ E2E_TEST("playing.three_wins_nest_four_windows") {
         t.check(GetWindow(next, GW_OWNER) == window,
                 "the new game window is not owned by the finished one");
         expectFreshGame(t, next, false, "new game window");
-        t.check(buttonChecked(GetDlgItem(next, kSuperId)),
+        t.check(buttonChecked(GetDlgItem(next, IDC_SUPER)),
                 "new game window: \"Super\" not selected");
-        t.check(buttonChecked(GetDlgItem(next, kEasyId)), "new game window: \"Easy\" not checked");
-        t.check(!buttonChecked(GetDlgItem(next, kChallengingId)),
+        t.check(buttonChecked(GetDlgItem(next, IDC_EASY)), "new game window: \"Easy\" not checked");
+        t.check(!buttonChecked(GetDlgItem(next, IDC_CHALLENGING)),
                 "new game window: \"Challenging\" checked");
         windows.push_back(next);
     }
@@ -247,7 +249,7 @@ E2E_TEST("playing.miss_then_try_again") {
 
     if (!t.check(clickWindow(GetDlgItem(window, IDOK)), "cannot click \"Try Again\""))
         return;
-    if (!t.check(waitUntil([&] { return enabled(window, kGetLuckyId); }, 5000),
+    if (!t.check(waitUntil([&] { return enabled(window, IDC_GET_LUCKY); }, 5000),
                  "\"Get Lucky Numbers\" stays disabled after \"Try Again\""))
         return;
     expectFreshGame(t, window, true, "after \"Try Again\"");
@@ -255,7 +257,7 @@ E2E_TEST("playing.miss_then_try_again") {
              player.showing(0));
 
     // The reset game plays on, here at the faster level.
-    if (!t.check(player.choose(kChallengingId) && player.drawNumbers() && player.matchWheel(0),
+    if (!t.check(player.choose(IDC_CHALLENGING) && player.drawNumbers() && player.matchWheel(0),
                  player.error()))
         return;
     t.check(waitUntil([&] { return enabled(window, wheelControls(1).spin); }, 5000),

@@ -7,6 +7,7 @@
 #include "player.h"
 #include "test_runner.h"
 #include "window_query.h"
+#include "res/resource.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,7 +23,6 @@ constexpr unsigned kDefaultSeed = 2026;
 constexpr int kDefaultEvents = 300;
 constexpr DWORD kSettleMs = 1500; // a turning wheel answers once per frame
 constexpr const char* kAboutTitle = "About Quintaro";
-constexpr WPARAM kAboutCommand = 0x0010;
 
 int envInt(const char* name, int fallback) {
     const char* value = std::getenv(name);
@@ -43,9 +43,9 @@ std::string stateProblem(HWND window) {
         spins += enabled(window, wheelControls(wheel).spin);
         stops += enabled(window, wheelControls(wheel).stop);
     }
-    for (int id : {kEasyId, kChallengingId, kSuperId, kPowerId, kMegaId})
+    for (int id : {IDC_EASY, IDC_CHALLENGING, IDC_SUPER, IDC_POWER, IDC_MEGA})
         settings += enabled(window, id);
-    const bool getLucky = enabled(window, kGetLuckyId);
+    const bool getLucky = enabled(window, IDC_GET_LUCKY);
     const bool tryAgain = enabled(window, IDOK);
     bool row = false;
     if (getLucky && settings == 5)
@@ -68,18 +68,6 @@ HWND focusOf(HWND window) {
     info.cbSize = sizeof info;
     return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
                                                                               : nullptr;
-}
-
-void pressWithShift(WORD virtualKey) {
-    INPUT inputs[4]{};
-    const WORD keys[4] = {VK_SHIFT, virtualKey, virtualKey, VK_SHIFT};
-    for (int i = 0; i < 4; ++i) {
-        inputs[i].type = INPUT_KEYBOARD;
-        inputs[i].ki.wVk = keys[i];
-        inputs[i].ki.wScan = static_cast<WORD>(MapVirtualKeyA(keys[i], MAPVK_VK_TO_VSC));
-        inputs[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
-    }
-    SendInput(4, inputs, sizeof(INPUT));
 }
 
 class RandomPlayer {
@@ -121,11 +109,12 @@ int RandomPlayer::controlToClick() {
             for (int id : {wheelControls(wheel).stop, wheelControls(wheel).spin})
                 if (enabled(window_, id))
                     return id;
-        for (int id : {kGetLuckyId, static_cast<int>(IDOK)})
+        for (int id : {IDC_GET_LUCKY, static_cast<int>(IDOK)})
             if (enabled(window_, id))
                 return id;
     }
-    const int fixed[] = {IDOK, kGetLuckyId, kEasyId, kChallengingId, kSuperId, kPowerId, kMegaId};
+    const int fixed[] = {IDOK,      IDC_GET_LUCKY, IDC_EASY, IDC_CHALLENGING,
+                         IDC_SUPER, IDC_POWER,     IDC_MEGA};
     const int choice = pick(static_cast<int>(std::size(fixed)) + 3 * kWheelCount);
     if (choice < static_cast<int>(std::size(fixed)))
         return fixed[choice];
@@ -147,7 +136,7 @@ bool RandomPlayer::key() {
         break;
     case 1:
         note("Shift+Tab");
-        pressWithShift(VK_TAB);
+        pressKeyWith(VK_SHIFT, VK_TAB);
         break;
     case 2: {
         const WORD arrows[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN};
@@ -174,7 +163,7 @@ bool RandomPlayer::key() {
 
 bool RandomPlayer::aboutBox(std::string* error) {
     note("About box");
-    PostMessageA(window_, WM_SYSCOMMAND, kAboutCommand | static_cast<WPARAM>(pick(16)), 0);
+    PostMessageA(window_, WM_SYSCOMMAND, IDM_ABOUTBOX | static_cast<WPARAM>(pick(16)), 0);
     HWND about = game_.waitForWindow(kAboutTitle, kWindowTimeoutMs);
     if (!about) {
         *error = "the About box does not open";

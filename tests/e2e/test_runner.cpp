@@ -78,7 +78,8 @@ int runTests(const RunOptions& options, const std::vector<std::string>& filters)
         std::fflush(stdout);
         ++(context.failed() ? failed : passed);
     }
-    std::printf("%d passed, %d failed\n", passed, failed);
+    // The driver plays games of its own width only (its hook must load into them).
+    std::printf("%d-bit game: %d passed, %d failed\n", kDriverBits, passed, failed);
     std::fflush(stdout);
     return passed > 0 && failed == 0 ? 0 : 1;
 }

@@ -1,12 +1,14 @@
 // A small test runner for the end-to-end driver: named tests register
 // themselves, failed checks are collected with a message, and the run closes
-// with the line "N passed, N failed".
+// with the line "64-bit game: N passed, N failed" (or 32-bit, after the driver's own width).
 #pragma once
 
 #include <string>
 #include <vector>
 
 namespace e2e {
+
+constexpr int kDriverBits = sizeof(void*) * 8;
 
 struct RunOptions {
     std::string gameExe;        // Windows path of quintaro.exe

@@ -4,14 +4,9 @@
 #include "game_session.h"
 #include "system_menu.h"
 #include "test_runner.h"
+#include "res/resource.h"
 
 using namespace e2e;
-
-namespace {
-
-constexpr UINT kAboutCommand = 0x0010;
-
-} // namespace
 
 E2E_TEST("window.system_menu") {
     HWND window = sharedGame(t);
@@ -29,7 +24,7 @@ E2E_TEST("window.system_menu") {
     for (size_t i = 0; i < items.size(); ++i) {
         t.checkf(items[i].id != SC_MOVE || items[i].separator, "the menu offers Move: %s",
                  listing.c_str());
-        if (!items[i].separator && items[i].id == kAboutCommand)
+        if (!items[i].separator && items[i].id == IDM_ABOUTBOX)
             about = i;
     }
     if (!t.checkf(about < items.size(), "no About command in the menu: %s", listing.c_str()))

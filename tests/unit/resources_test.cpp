@@ -356,8 +356,9 @@ TEST(ResFileReader, RefusesBadSizesAndCuts) {
     const size_t first = 32;
     auto patched = [&](size_t at, uint32_t value) {
         std::vector<uint8_t> copy = file;
+        // at() rather than [], so a file shorter than the patch is a test error, not a stray write.
         for (int i = 0; i < 4; ++i)
-            copy[at + i] = uint8_t(value >> (8 * i));
+            copy.at(at + i) = uint8_t(value >> (8 * i));
         return copy;
     };
     for (const std::vector<uint8_t>& bad : {

@@ -8,6 +8,7 @@
 #include "tiles.h"
 
 #include "gfx/tile_ids.h"
+#include "res/resource.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -15,16 +16,12 @@
 namespace artgen {
 
 namespace {
-constexpr int kMainBlankId = 223;  // IDB_MAIN_BLANK
-constexpr int kFeltId = 231;       // IDB_FELT
-constexpr int kBonusBlankId = 232; // IDB_BONUS_BLANK
-constexpr int kBannerId = 263;     // IDB_BANNER
 constexpr int kMainHighest = 75;
 constexpr int kBonusHighest = 35;
 } // namespace
 
 std::vector<int> BitmapIds() {
-    std::vector<int> ids{kMainBlankId, kFeltId, kBonusBlankId, kBannerId};
+    std::vector<int> ids{IDB_MAIN_BLANK, IDB_FELT, IDB_BONUS_BLANK, IDB_BANNER};
     for (int n = 1; n <= kMainHighest; ++n)
         ids.push_back(MainTileId(n));
     for (int n = 1; n <= kBonusHighest; ++n)
@@ -37,13 +34,13 @@ std::vector<int> BitmapIds() {
 
 IndexedImage RenderBitmap(int id) {
     switch (id) {
-    case kMainBlankId:
+    case IDB_MAIN_BLANK:
         return PaintMainBlank();
-    case kFeltId:
+    case IDB_FELT:
         return PaintFelt();
-    case kBonusBlankId:
+    case IDB_BONUS_BLANK:
         return PaintBonusBlank();
-    case kBannerId:
+    case IDB_BANNER:
         return PaintBanner();
     default:
         break;
@@ -63,6 +60,19 @@ std::string BitmapFileName(int id) {
 
 std::vector<uint8_t> BitmapFile(int id) {
     return EncodeBmp(RenderBitmap(id));
+}
+
+std::vector<uint8_t> TileScriptFile() {
+    std::vector<int> ids;
+    for (int n = 1; n <= kMainHighest; ++n)
+        ids.push_back(MainTileId(n));
+    for (int n = 1; n <= kBonusHighest; ++n)
+        ids.push_back(BonusTileId(n));
+    std::sort(ids.begin(), ids.end());
+    std::string script = "// The number tiles, written by artgen from gfx/tile_ids.h.\n";
+    for (int id : ids)
+        script += std::to_string(id) + " BITMAP \"" + BitmapFileName(id) + "\"\n";
+    return std::vector<uint8_t>(script.begin(), script.end());
 }
 
 std::vector<uint8_t> IconFile() {

@@ -11,7 +11,8 @@
 
 namespace artgen {
 
-// The 114 bitmap ids, ascending: 176 to 223, 231, 232 to 259, 263, 273 to 308.
+// The 114 bitmap ids, ascending: the blanks, the felt and the banner of
+// res/resource.h and the number tiles of gfx/tile_ids.h.
 std::vector<int> BitmapIds();
 
 // The picture of one bitmap id (throws std::runtime_error for an unknown id).
@@ -20,10 +21,14 @@ IndexedImage RenderBitmap(int id);
 // File names inside the output folder.
 std::string BitmapFileName(int id); // bitmap_<id>.bmp
 constexpr const char* kIconFileName = "quintaro.ico";
+constexpr const char* kTileScriptFileName = "tile_bitmaps.rc";
 constexpr const char* kStampFileName = "stamp";
 
 // The bytes of each file.
 std::vector<uint8_t> BitmapFile(int id);
 std::vector<uint8_t> IconFile();
+// The resource script's lines for the number tiles, which the game's script
+// includes: so the ids are listed nowhere but in gfx/tile_ids.h.
+std::vector<uint8_t> TileScriptFile();
 
 } // namespace artgen

@@ -1,4 +1,4 @@
-// The win banner, IDB_BANNER (263): 504 x 253 on a speckled green ground (the
+// The win banner, IDB_BANNER: 504 x 253 on a speckled green ground (the
 // last row never shows). Left, a white oval with a laughing cartoon face
 // (yellow pigtails, dollar-sign eyes); beside it a two-line cheer; right, the
 // invitation in bold black; along the bottom the two-line disclaimer;

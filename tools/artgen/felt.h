@@ -1,4 +1,4 @@
-// The background felt, IDB_FELT (231): 930 x 430, plain speckled green.
+// The background felt, IDB_FELT: 930 x 430, plain speckled green.
 #pragma once
 
 #include "image.h"

@@ -1,4 +1,4 @@
-// The application icon (icons 128, 260 and 271 share it): one 32 x 32 image
+// The application icon (IDI_ABOUT, IDI_WHEELS and IDI_LOGO share it): one 32 x 32 image
 // in 16 colours, a golden lucky ball with a black 7 on a white spot.
 #pragma once
 

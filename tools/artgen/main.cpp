@@ -1,5 +1,6 @@
 // artgen OUTDIR: draws every picture of Quintaro into OUTDIR:
-// bitmap_<id>.bmp for the 114 bitmap ids, quintaro.ico, and last an
+// bitmap_<id>.bmp for the 114 bitmap ids, quintaro.ico, tile_bitmaps.rc
+// (the number tiles' lines of the resource script), and last an
 // empty `stamp` that the build depends on.
 #include "art_set.h"
 
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
         for (int id : artgen::BitmapIds())
             WriteFile(dir / artgen::BitmapFileName(id), artgen::BitmapFile(id));
         WriteFile(dir / artgen::kIconFileName, artgen::IconFile());
+        WriteFile(dir / artgen::kTileScriptFileName, artgen::TileScriptFile());
         WriteFile(dir / artgen::kStampFileName, {});
     } catch (const std::exception& e) {
         std::fprintf(stderr, "artgen: %s\n", e.what());

@@ -39,6 +39,15 @@ INPUT mouseInput(POINT point, DWORD flags) {
     return input;
 }
 
+INPUT keyInput(WORD virtualKey, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = flags;
+    return input;
+}
+
 } // namespace
 
 bool clickAt(POINT point) {
@@ -70,14 +79,14 @@ bool clickWindow(HWND window) {
 }
 
 void pressKey(WORD virtualKey) {
-    INPUT inputs[2]{};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = virtualKey;
-        input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
-    }
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    INPUT inputs[2] = {keyInput(virtualKey, 0), keyInput(virtualKey, KEYEVENTF_KEYUP)};
     SendInput(2, inputs, sizeof(INPUT));
+}
+
+void pressKeyWith(WORD modifier, WORD virtualKey) {
+    INPUT inputs[4] = {keyInput(modifier, 0), keyInput(virtualKey, 0),
+                       keyInput(virtualKey, KEYEVENTF_KEYUP), keyInput(modifier, KEYEVENTF_KEYUP)};
+    SendInput(4, inputs, sizeof(INPUT));
 }
 
 bool bringToFront(HWND window) {

@@ -20,6 +20,9 @@ bool clickWindow(HWND window);
 
 void pressKey(WORD virtualKey);
 
+// Presses a key while a modifier is held, such as Alt and Space.
+void pressKeyWith(WORD modifier, WORD virtualKey);
+
 // Brings a window to the front so that keys reach it; false if it stays behind.
 bool bringToFront(HWND window);
 

@@ -5,6 +5,7 @@
 #include "player_camera.h"
 #include "player_wheel.h"
 #include "window_query.h"
+#include "res/resource.h"
 
 #include <cstdio>
 
@@ -34,7 +35,15 @@ bool enabled(HWND window, int id) {
 } // namespace
 
 WheelControlIds wheelControls(int wheel) {
-    return {1002 + wheel, 1010 + wheel, 1023 + wheel, 1016 + wheel};
+    static const WheelControlIds kControls[kWheelCount] = {
+        {IDC_LUCKY1, IDC_SPIN1, IDC_STOP1, IDC_WHEEL1},
+        {IDC_LUCKY2, IDC_SPIN2, IDC_STOP2, IDC_WHEEL2},
+        {IDC_LUCKY3, IDC_SPIN3, IDC_STOP3, IDC_WHEEL3},
+        {IDC_LUCKY4, IDC_SPIN4, IDC_STOP4, IDC_WHEEL4},
+        {IDC_LUCKY5, IDC_SPIN5, IDC_STOP5, IDC_WHEEL5},
+        {IDC_LUCKYB, IDC_SPINB, IDC_STOPB, IDC_WHEELB},
+    };
+    return kControls[wheel];
 }
 
 std::string wheelName(int wheel) {
@@ -43,15 +52,15 @@ std::string wheelName(int wheel) {
 
 int highestNumber(HWND window, int wheel) {
     const bool bonus = wheel == kBonusWheel;
-    if (buttonChecked(GetDlgItem(window, kMegaId)))
+    if (buttonChecked(GetDlgItem(window, IDC_MEGA)))
         return bonus ? 15 : 75;
-    if (buttonChecked(GetDlgItem(window, kPowerId)))
+    if (buttonChecked(GetDlgItem(window, IDC_POWER)))
         return bonus ? 35 : 59;
     return bonus ? 27 : 47;
 }
 
 int frameDelay(HWND window, int wheel) {
-    const bool challenging = buttonChecked(GetDlgItem(window, kChallengingId));
+    const bool challenging = buttonChecked(GetDlgItem(window, IDC_CHALLENGING));
     return (challenging ? kChallengingDelays : kEasyDelays)[wheel];
 }
 
@@ -94,7 +103,7 @@ bool Player::choose(int controlId) {
 }
 
 bool Player::drawNumbers() {
-    if (!clickWindow(GetDlgItem(window_, kGetLuckyId)))
+    if (!clickWindow(GetDlgItem(window_, IDC_GET_LUCKY)))
         return fail("cannot click \"Get Lucky Numbers\"");
     if (!waitUntil([&] { return enabled(window_, wheelControls(0).spin); }, kButtonTimeoutMs))
         return fail("\"Spin 1\" does not become enabled after the draw");
@@ -198,7 +207,7 @@ bool Player::playToWin(int attempts) {
         ++misses_;
         if (!clickWindow(GetDlgItem(window_, IDOK)))
             return fail("cannot click \"Try Again\" after: " + error_);
-        if (!waitUntil([&] { return enabled(window_, kGetLuckyId); }, kButtonTimeoutMs))
+        if (!waitUntil([&] { return enabled(window_, IDC_GET_LUCKY); }, kButtonTimeoutMs))
             return fail("\"Get Lucky Numbers\" stays disabled after \"Try Again\"");
     }
 }

@@ -27,13 +27,6 @@ struct WheelControlIds {
 WheelControlIds wheelControls(int wheel);
 std::string wheelName(int wheel); // "1" to "5", "B"
 
-constexpr int kGetLuckyId = 1008;
-constexpr int kEasyId = 1029;
-constexpr int kChallengingId = 1030;
-constexpr int kSuperId = 1038;
-constexpr int kPowerId = 1039;
-constexpr int kMegaId = 1040;
-
 // Highest number of each wheel for the game type checked in the window.
 int highestNumber(HWND window, int wheel);
 

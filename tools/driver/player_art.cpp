@@ -1,5 +1,8 @@
 #include "player_art.h"
 
+#include "gfx/tile_ids.h"
+#include "res/resource.h"
+
 #include <windows.h>
 
 #include <climits>
@@ -8,8 +11,13 @@ namespace e2e {
 
 namespace {
 
-constexpr int kMainBlankId = 223;
-constexpr int kBonusBlankId = 232;
+// The tile that shows number n, or for 0 the blank between two numbers.
+int mainTileId(int n) {
+    return n == 0 ? IDB_MAIN_BLANK : MainTileId(n);
+}
+int bonusTileId(int n) {
+    return n == 0 ? IDB_BONUS_BLANK : BonusTileId(n);
+}
 
 // The bitmap as 0x00RRGGBB pixels, top row first, cut to at most the given size.
 bool renderBitmap(HMODULE module, int id, int maxHeight, ScreenImage* image) {
@@ -44,30 +52,6 @@ bool renderBitmap(HMODULE module, int id, int maxHeight, ScreenImage* image) {
 }
 
 } // namespace
-
-int mainTileId(int n) {
-    if (n == 0)
-        return kMainBlankId;
-    if (n >= 1 && n <= 47)
-        return 175 + n;
-    // 50 and 51 swap places in the resource table.
-    const int fortyEightToFiftyOne[] = {273, 274, 276, 275};
-    if (n >= 48 && n <= 51)
-        return fortyEightToFiftyOne[n - 48];
-    if (n >= 52 && n <= kHighestMainNumber)
-        return 225 + n;
-    return -1;
-}
-
-int bonusTileId(int n) {
-    if (n == 0)
-        return kBonusBlankId;
-    if (n >= 1 && n <= 27)
-        return 232 + n;
-    if (n >= 28 && n <= kHighestBonusNumber)
-        return 273 + n;
-    return -1;
-}
 
 uint64_t imageHash(const ScreenImage& image) {
     uint64_t hash = 1469598103934665603ull; // FNV-1a
@@ -106,8 +90,8 @@ bool GameArt::load(const std::string& exePath) {
                 (*kind.byHash)[imageHash(tile)] = n;
         }
     }
-    if (ok && !(renderBitmap(module, kFeltId, INT_MAX, &felt_) &&
-                renderBitmap(module, kBannerId, kBannerHeight, &banner_))) {
+    if (ok && !(renderBitmap(module, IDB_FELT, INT_MAX, &felt_) &&
+                renderBitmap(module, IDB_BANNER, kBannerHeight, &banner_))) {
         error_ = "the game has no felt or no banner picture";
         ok = false;
     }

@@ -13,15 +13,8 @@ namespace e2e {
 constexpr int kTileSize = 72;
 constexpr int kHighestMainNumber = 75;  // Mega
 constexpr int kHighestBonusNumber = 35; // Power
-constexpr int kFeltId = 231;
-constexpr int kBannerId = 263;
 constexpr int kBannerWidth = 504;
 constexpr int kBannerHeight = 252; // the bitmap's last row is never drawn
-
-// Resource id of the tile that shows number n on a main wheel (1 to 75) or on
-// the bonus wheel (1 to 35); n = 0 gives the blank between two numbers.
-int mainTileId(int n);
-int bonusTileId(int n);
 
 class GameArt {
 public:

@@ -2,6 +2,7 @@
 
 #include "player_camera.h"
 #include "window_query.h"
+#include "res/resource.h"
 
 #include <cstring>
 
@@ -53,7 +54,7 @@ WinSighting watchWin(HWND window, DWORD processId, const GameArt& art, DWORD tim
     GetClientRect(window, &client);
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
     ScreenCamera camera(client);
-    const RECT area = rectInParent(GetDlgItem(window, kBannerAreaId));
+    const RECT area = rectInParent(GetDlgItem(window, IDC_BANNER_AREA));
     const double start = nowMs();
     while (nowMs() - start < timeoutMs) {
         const std::vector<HWND> dialogs = processWindows(processId, kEndOfGameTitle);

@@ -13,7 +13,6 @@ namespace e2e {
 
 // Seventeen blanks before the words, as the dialog's caption has them.
 constexpr const char* kEndOfGameTitle = "                 Quintaro v2.0 by ZEPHRA";
-constexpr int kBannerAreaId = 1032;
 constexpr int kBannerStationCount = 5;
 
 // Top-left corner of each banner station, in pixels of the banner area.
