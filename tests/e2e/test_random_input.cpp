@@ -14,13 +14,14 @@
 #include <deque>
 #include <random>
 #include <string>
+#include <vector>
 
 using namespace e2e;
 
 namespace {
 
 constexpr unsigned kDefaultSeed = 2026;
-constexpr int kDefaultEvents = 300;
+constexpr int kDefaultEvents = 200;
 constexpr DWORD kSettleMs = 1500; // a turning wheel answers once per frame
 constexpr const char* kAboutTitle = "About Quintaro";
 
@@ -31,6 +32,29 @@ int envInt(const char* name, int fallback) {
 
 bool enabled(HWND window, int id) {
     return IsWindowEnabled(GetDlgItem(window, id)) != 0;
+}
+
+// Which controls are enabled, in template order.
+std::vector<bool> enabledControls(HWND window) {
+    std::vector<bool> states;
+    for (HWND control : childWindows(window))
+        states.push_back(IsWindowEnabled(control) != 0);
+    return states;
+}
+
+// The game may be inside a handler, changing one control after another,
+// while this process reads them; so the controls are read until two reads,
+// a settled turn of the game apart, agree. False if they never do.
+bool settledStates(HWND window) {
+    constexpr int kReads = 20;
+    for (int read = 0; read < kReads; ++read) {
+        const std::vector<bool> before = enabledControls(window);
+        if (!settleWindow(window, kSettleMs))
+            continue;
+        if (enabledControls(window) == before)
+            return true;
+    }
+    return false;
 }
 
 // The rows of the state table, as in the sim's soak: opened or reset;
@@ -223,7 +247,7 @@ E2E_TEST("random_input.the_game_holds_its_states") {
         }
         Sleep(20);
         // Read the controls only once the game has handled the input.
-        if (!settleWindow(window, kSettleMs))
+        if (!settledStates(window))
             continue;
         const std::string problem = game.running() ? stateProblem(window) : "the game ended";
         if (!t.checkf(problem.empty(), "seed %u, event %d: %s\n    last actions:\n%s", seed, event,
