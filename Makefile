@@ -4,11 +4,13 @@ BUILD := build
 HOST  := $(BUILD)/host
 WIN64 := $(BUILD)/win64
 WIN32 := $(BUILD)/win32
+LINUX := $(BUILD)/linux
 ART   := $(abspath $(HOST))/art
 
-.PHONY: all deps host win64 win32 test unit e2e run demo screenshots bench dist format clean
+.PHONY: all deps host win64 win32 native test unit e2e native-e2e mutants run run-wine demo screenshots \
+	bench dist format clean
 
-all: host win64 win32
+all: host win64 win32 native
 
 deps:
 	@scripts/install-deps
@@ -27,6 +29,12 @@ win32: host
 	    -DCMAKE_TOOLCHAIN_FILE=$(abspath cmake/mingw-i686.cmake) -DART_DIR=$(ART)
 	@cmake --build $(WIN32)
 
+# The native Linux game, with the host tree's compiled resources inside it.
+native: host
+	@[ -f $(LINUX)/build.ninja ] || cmake -S . -B $(LINUX) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DQUINTARO_NATIVE=ON -DQUINTARO_RES=$(abspath $(HOST))/quintaro.res
+	@cmake --build $(LINUX)
+
 unit: host
 	@ctest --test-dir $(HOST) --output-on-failure
 
@@ -38,9 +46,22 @@ test: all
 	@ctest --test-dir $(HOST) --output-on-failure
 	@scripts/run-e2e
 	@scripts/check-dist
+	@$(MAKE) --no-print-directory native-e2e
 
-run: all
+# The native game's end-to-end tests, on a private X server and accessibility
+# bus; the same-pixels test among them also runs the Windows build under Wine.
+native-e2e: host win64 native
+	@tests/native/run
+
+# Not part of test: builds its own copy in build/mutants and takes a while.
+mutants: deps
+	@tests/mutants/run
+
+run: native
 	@scripts/run-game
+
+run-wine: win64
+	@scripts/run-game --wine
 
 demo: win64
 	@scripts/run-demo

@@ -1,8 +1,8 @@
 // The opened game window: title, size, every control's place and text, and
 // the state a fresh game starts in.
 #include "game_session.h"
-#include "game_window_template.h"
 #include "mouse_keys.h"
+#include "pixel_layout.h"
 #include "screen_pixels.h"
 #include "test_runner.h"
 #include "window_query.h"
@@ -11,8 +11,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 using namespace e2e;
+using expected_layout::kGameWindow;
 
 namespace {
 
@@ -24,16 +26,10 @@ uint32_t colourValue(COLORREF colour) {
     return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
 }
 
-const std::vector<TemplateControl>& templateControls(TestContext& t) {
-    const GameWindowTemplate& tpl = gameWindowTemplate(t.options().gameExe);
-    t.check(tpl.loaded, "the game's window template cannot be read from its executable");
-    return tpl.controls;
-}
-
-bool childrenMatchTemplate(TestContext& t, const std::vector<HWND>& children) {
-    const size_t expected = templateControls(t).size();
-    return t.checkf(expected > 0 && children.size() == expected,
-                    "the window has %zu controls, the template %zu", children.size(), expected);
+bool childrenMatchLayout(TestContext& t, const std::vector<HWND>& children) {
+    return t.checkf(children.size() == std::size(kGameWindow),
+                    "the window has %zu controls, the layout %zu", children.size(),
+                    std::size(kGameWindow));
 }
 
 HWND control(HWND window, int id) {
@@ -62,9 +58,8 @@ E2E_TEST("window.client_size") {
     if (!window)
         return;
     const SIZE measured = clientSize(window);
-    const GameWindowTemplate& tpl = gameWindowTemplate(t.options().gameExe);
-    const SIZE expected = pixelSize(tpl.width, tpl.height);
-    t.check(expected.cx == 950 && expected.cy == 448, "the template's size is not 950 x 448 px");
+    const SIZE expected =
+        pixelSize(expected_layout::kGameWindowWidth, expected_layout::kGameWindowHeight);
     t.checkf(measured.cx == expected.cx && measured.cy == expected.cy,
              "client area %ld x %ld, expected %ld x %ld", measured.cx, measured.cy, expected.cx,
              expected.cy);
@@ -103,38 +98,39 @@ E2E_TEST("window.caption_drag_keeps_place") {
              rectText(after).c_str());
 }
 
-// Every control in template order: its id, class, pixel rectangle and text.
+// Every control in the intended order: its id, class, pixel rectangle and text.
 E2E_TEST("window.controls") {
     HWND window = sharedGame(t);
     if (!window)
         return;
     const std::vector<HWND> children = childWindows(window);
-    if (!childrenMatchTemplate(t, children))
+    if (!childrenMatchLayout(t, children))
         return;
-    for (const TemplateControl& expected : templateControls(t)) {
-        HWND child = children[expected.number - 1];
+    for (size_t i = 0; i < children.size(); ++i) {
+        const expected_layout::Control& expected = kGameWindow[i];
+        const int number = static_cast<int>(i) + 1;
+        HWND child = children[i];
         const int id = GetDlgCtrlID(child);
-        t.checkf((id & 0xFFFF) == (expected.id & 0xFFFF), "control %d: id %d, expected %d",
-                 expected.number, id, expected.id);
-        t.checkf(_stricmp(windowClass(child).c_str(), expected.className.c_str()) == 0,
-                 "control %d: class %s, expected %s", expected.number, windowClass(child).c_str(),
-                 expected.className.c_str());
+        t.checkf((id & 0xFFFF) == (expected.id & 0xFFFF), "control %d: id %d, expected %d", number,
+                 id, expected.id);
+        t.checkf(_stricmp(windowClass(child).c_str(), expected.cls) == 0,
+                 "control %d: class %s, expected %s", number, windowClass(child).c_str(),
+                 expected.cls);
         // The number boxes are filled when the window opens (window.initial_state).
         const std::string text = windowText(child);
-        if (!expected.isIcon && _stricmp(expected.className.c_str(), "edit") != 0)
-            t.checkf(text == expected.text, "control %d: \"%s\", expected \"%s\"", expected.number,
-                     text.c_str(), expected.text.c_str());
+        if (expected.icon < 0 && _stricmp(expected.cls, "edit") != 0)
+            t.checkf(text == expected.text, "control %d: \"%s\", expected \"%s\"", number,
+                     text.c_str(), expected.text);
         const RECT measured = rectInParent(child);
         const RECT wanted = pixelRect(expected);
-        if (expected.number == kLogoNumber) {
+        if (number == kLogoNumber) {
             t.checkf(measured.left == wanted.left && measured.top == wanted.top,
                      "logo icon at (%ld, %ld), expected (%ld, %ld)", measured.left, measured.top,
                      wanted.left, wanted.top);
             continue;
         }
-        t.checkf(sameRect(measured, wanted), "control %d (id %d, \"%s\"): %s, expected %s",
-                 expected.number, expected.id, expected.text.c_str(), rectText(measured).c_str(),
-                 rectText(wanted).c_str());
+        t.checkf(sameRect(measured, wanted), "control %d (id %d, \"%s\"): %s, expected %s", number,
+                 expected.id, expected.text, rectText(measured).c_str(), rectText(wanted).c_str());
     }
 }
 
@@ -187,10 +183,7 @@ E2E_TEST("window.painted") {
         return;
     // The felt covers the background frame; only the controls on top of it may
     // show the plain dialog colour, and they cover a small part of it.
-    const std::vector<TemplateControl>& controls = templateControls(t);
-    if (controls.size() < kBackgroundNumber)
-        return;
-    const RECT felt = pixelRect(controls[kBackgroundNumber - 1]);
+    const RECT felt = pixelRect(kGameWindow[kBackgroundNumber - 1]);
     const uint32_t face = colourValue(GetSysColor(COLOR_BTNFACE));
     size_t plain = 0;
     for (int y = felt.top; y < felt.bottom && y < client.height; ++y)

@@ -1,9 +1,7 @@
 // Opening a game window, choosing the game type and level, and the draw.
-#include <algorithm>
 #include <set>
 
 #include "app/wheels_app.h"
-#include "game/lucky_draw.h"
 #include "game_support.h"
 
 namespace {
@@ -14,12 +12,6 @@ constexpr int kChallengingDelays[] = {230, 210, 190, 160, 130, 100};
 void ExpectDelays(const CWheelsDlg& dlg, const int (&expected)[kWheelCount]) {
     for (int w = 0; w < kWheelCount; ++w)
         EXPECT_EQ(dlg.m_nDelay[w], expected[w]) << "wheel " << w + 1;
-}
-
-// Delivers a click to the handler even where the control is disabled.
-void Deliver(CWheelsDlg& dlg, int id) {
-    LRESULT result;
-    dlg.OnWndMsg(WM_COMMAND, WPARAM(id), 0, &result);
 }
 
 TEST_F(GameTest, TheApplicationRunsOneGameWindowAndReturnsFalse) {
@@ -66,7 +58,7 @@ TEST_F(GameTest, AFreshWindowOffersOnlyTheDrawTheSettingsAndExit) {
     EXPECT_EQ(sim::IconResource(sim::WindowIcon(dlg, false)), IDI_WHEELS);
 }
 
-TEST_F(GameTest, TheLevelBoxesActAsAPairAndLockDuringAGame) {
+TEST_F(GameTest, TheLevelBoxesActAsAPair) {
     CWheelsDlg dlg;
     ASSERT_TRUE(sim::Open(dlg));
     sim::ScheduleClick(0, IDC_CHALLENGING);
@@ -82,27 +74,51 @@ TEST_F(GameTest, TheLevelBoxesActAsAPairAndLockDuringAGame) {
     EXPECT_EQ(sim::Check(IDC_EASY), 1);
     EXPECT_EQ(sim::Check(IDC_CHALLENGING), 0);
     ExpectDelays(dlg, kEasyDelays);
+}
 
-    // Once the numbers are drawn the boxes are disabled; a click delivered
-    // anyway unchecks both and keeps the speeds.
-    sim::ScheduleClick(40, IDC_GET_LUCKY);
-    sim::ScheduleClick(50, IDC_CHALLENGING);
-    sim::RunUntilIdle();
-    EXPECT_EQ(sim::Check(IDC_EASY), 1);
-    for (int id : kSettingsControls)
-        EXPECT_FALSE(sim::IsEnabled(id));
-    Deliver(dlg, IDC_CHALLENGING);
-    EXPECT_EQ(sim::Check(IDC_EASY), 0);
-    EXPECT_EQ(sim::Check(IDC_CHALLENGING), 0);
-    ExpectDelays(dlg, kEasyDelays);
-    Deliver(dlg, IDC_EASY);
-    EXPECT_EQ(sim::Check(IDC_EASY), 0);
-    ExpectDelays(dlg, kEasyDelays);
+// Once the numbers are drawn the boxes are disabled; a click delivered anyway,
+// to either box in either level, unchecks both and keeps the speeds.
+TEST_F(GameTest, ALevelClickDuringAGameUnchecksBothAndKeepsTheSpeeds) {
+    for (int level : {IDC_EASY, IDC_CHALLENGING})
+        for (int click : {IDC_EASY, IDC_CHALLENGING}) {
+            SCOPED_TRACE(testing::Message() << "level " << level << ", click " << click);
+            sim::Reset();
+            CWheelsDlg dlg;
+            ASSERT_TRUE(sim::Open(dlg));
+            sim::ScheduleClick(0, level);
+            sim::ScheduleClick(10, IDC_GET_LUCKY);
+            sim::RunUntilIdle();
+            for (int id : kSettingsControls)
+                EXPECT_FALSE(sim::IsEnabled(id));
+            Deliver(dlg, click);
+            EXPECT_EQ(sim::Check(IDC_EASY), 0);
+            EXPECT_EQ(sim::Check(IDC_CHALLENGING), 0);
+            ExpectDelays(dlg, level == IDC_EASY ? kEasyDelays : kChallengingDelays);
+        }
+}
 
-    // The reset keeps the level the record holds and the game type.
-    dlg.ResetGame();
-    ExpectDelays(dlg, kEasyDelays);
-    EXPECT_EQ(sim::Check(IDC_SUPER), 1);
+// "Try Again" keeps the level and the game type chosen before the game.
+TEST_F(GameTest, TheResetKeepsTheLevelAndTheGameType) {
+    for (int type : {IDC_POWER, IDC_MEGA}) {
+        SCOPED_TRACE(type);
+        sim::Reset();
+        CWheelsDlg dlg;
+        ASSERT_TRUE(sim::Open(dlg));
+        sim::ScheduleClick(0, IDC_CHALLENGING);
+        sim::ScheduleClick(10, type);
+        sim::ScheduleClick(20, IDC_GET_LUCKY);
+        sim::RunUntilIdle();
+        const int mainMax = dlg.m_nMainMax, bonusMax = dlg.m_nBonusMax;
+        Deliver(dlg, IDOK);
+        EXPECT_EQ(sim::Text(IDC_LUCKY1), "0");
+        EXPECT_EQ(sim::Check(type), 1);
+        EXPECT_EQ(sim::Check(IDC_SUPER), 0);
+        EXPECT_EQ(sim::Check(IDC_CHALLENGING), 1);
+        EXPECT_EQ(sim::Check(IDC_EASY), 0);
+        ExpectDelays(dlg, kChallengingDelays);
+        EXPECT_EQ(dlg.m_nMainMax, mainMax);
+        EXPECT_EQ(dlg.m_nBonusMax, bonusMax);
+    }
 }
 
 TEST_F(GameTest, TheGameTypeAtTheDrawDecidesTheRanges) {
@@ -167,36 +183,45 @@ TEST_F(GameTest, TheDrawSeedsFromTheSecondAndHappensOncePerGame) {
     EXPECT_EQ(std::vector<int>(dlg.m_nLucky, dlg.m_nLucky + kWheelCount), first);
 }
 
-TEST_F(GameTest, AGeneratorThatNeverOffersAUsableValueStillGivesPlayableNumbers) {
-    // Only 3 for every main number: the first takes it, the others fall back
-    // to the smallest numbers not yet drawn. Out of range for the bonus.
-    int calls = 0;
-    bool bonus = false;
-    sim::SetRandomSource([&]() {
-        ++calls;
-        return bonus ? 40000 : 3;
-    });
-    int lucky[kWheelCount] = {};
-    for (int w = 0; w < kMainWheelCount; ++w)
-        lucky[w] = DrawNumber(47, lucky, w);
-    EXPECT_EQ(calls, 1 + 4 * kMaxDrawAttempts);
-    bonus = true;
-    calls = 0;
-    lucky[kWheelB] = DrawNumber(27, nullptr, 0);
-    EXPECT_EQ(calls, kMaxDrawAttempts);
-    SortAscending(lucky, kMainWheelCount);
-    EXPECT_EQ(std::vector<int>(lucky, lucky + kWheelCount), (std::vector<int>{1, 2, 3, 4, 5, 1}));
-}
+// The numbers a draw shows when the generator holds back usable values: each
+// number is given up to 32,767 values, and a number that none of them fits
+// becomes the smallest one that does.
+TEST_F(GameTest, TheDrawTakesUpTo32767ValuesPerNumberThenTheSmallestThatFits) {
+    const int limit = 32767;
+    struct Case {
+        int firstUsableAt; // the attempt at which 40, then 7 for the bonus, is offered
+        std::vector<int> shown;
+    };
+    // Offered on the last attempt, 40 and 7 are taken. One later, the first
+    // number and the bonus become 1, and the 40 goes to the second number.
+    for (const Case& c :
+         {Case{limit, {10, 20, 30, 40, 45, 7}}, Case{limit + 1, {1, 10, 20, 30, 40, 1}}}) {
+        SCOPED_TRACE(c.firstUsableAt);
+        std::vector<int> values(c.firstUsableAt - 1, 0);
+        values.push_back(40);
+        values.insert(values.end(), {10, 20, 30, 45});
+        values.insert(values.end(), c.firstUsableAt - 1, 40000);
+        values.push_back(7);
+        sim::Reset();
+        CWheelsDlg dlg;
+        ASSERT_TRUE(sim::Open(dlg));
+        RandomValues(values);
+        Deliver(dlg, IDC_GET_LUCKY);
+        for (int w = 0; w < kWheelCount; ++w)
+            EXPECT_EQ(sim::Text(kWheels[w].luckyBox), std::to_string(c.shown[w])) << w;
+    }
 
-TEST_F(GameTest, TheExchangeSortOrdersAnyFiveNumbers) {
-    int numbers[] = {5, 4, 3, 2, 1};
-    std::vector<int> perm = {9, 3, 47, 1, 20};
-    std::sort(perm.begin(), perm.end());
-    do {
-        std::copy(perm.begin(), perm.end(), numbers);
-        SortAscending(numbers, 5);
-        ASSERT_TRUE(std::is_sorted(numbers, numbers + 5));
-    } while (std::next_permutation(perm.begin(), perm.end()));
+    // A generator stuck on 3: the main numbers still come out distinct, and
+    // an out-of-range bonus still becomes a number the wheel can stop on.
+    sim::Reset();
+    CWheelsDlg dlg;
+    ASSERT_TRUE(sim::Open(dlg));
+    std::vector<int> stuck(1 + 4 * limit, 3);
+    stuck.insert(stuck.end(), limit, 40000);
+    RandomValues(stuck);
+    Deliver(dlg, IDC_GET_LUCKY);
+    EXPECT_EQ(std::vector<int>(dlg.m_nLucky, dlg.m_nLucky + kWheelCount),
+              (std::vector<int>{1, 2, 3, 4, 5, 1}));
 }
 
 } // namespace

@@ -14,6 +14,12 @@ protected:
     void TearDown() override { sim::Reset(); }
 };
 
+// Delivers a click to the handler even where the control is disabled.
+inline void Deliver(CWheelsDlg& dlg, int id) {
+    LRESULT result;
+    dlg.OnWndMsg(WM_COMMAND, WPARAM(id), 0, &result);
+}
+
 // A generator that yields the given values in turn, over and over.
 inline void RandomValues(std::vector<int> values) {
     auto next = std::make_shared<size_t>(0);

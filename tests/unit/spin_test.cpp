@@ -83,7 +83,12 @@ TEST_F(GameTest, AfterAMissOnlyTryAgainAndExitActAndTheResetKeepsTryAgain) {
     EXPECT_EQ(dlg.m_fStopValue[0], 5.5f);
     ExpectOnlyTryAgainAndExit();
 
-    // Clicks on everything else change nothing.
+    // Clicks on everything else change nothing, and neither does a Spin
+    // delivered to its handler: no wheel is armed.
+    sim::ClearDrawLog();
+    for (const WheelControls& wheel : kWheels)
+        Deliver(dlg, wheel.spin);
+    ExpectOnlyTryAgainAndExit();
     long long t = sim::Now() + 10;
     for (const WheelControls& wheel : kWheels) {
         sim::ScheduleClick(t++, wheel.spin);
@@ -92,7 +97,6 @@ TEST_F(GameTest, AfterAMissOnlyTryAgainAndExitActAndTheResetKeepsTryAgain) {
     for (int id : kSettingsControls)
         sim::ScheduleClick(t++, id);
     sim::ScheduleClick(t++, IDC_GET_LUCKY);
-    sim::ClearDrawLog();
     sim::RunUntilIdle();
     EXPECT_TRUE(sim::DrawLog().empty());
     EXPECT_EQ(dlg.m_nLucky[0], 5);
@@ -155,8 +159,9 @@ TEST_F(GameTest, WhatRunsInsideASpin) {
     DrawKnownNumbers(0);
     sim::AnswerModal(IDD_ABOUTBOX, IDOK, 5000);
     sim::ScheduleClick(100, IDC_SPIN1);
-    // The About box, chosen while frame 2 shows: the wheel waits for it.
-    sim::ScheduleSysCommand(100 + 3 * 400 + 50, IDM_ABOUTBOX);
+    // The About box, chosen while frame 2 shows: the wheel waits for it. The
+    // platform may set the command's low four bits.
+    sim::ScheduleSysCommand(100 + 3 * 400 + 50, IDM_ABOUTBOX | 0xF);
     // A paint request: every wheel at its own frame, the spinning one included.
     sim::SchedulePaint(100 + 20 * 400 + 50);
     sim::ScheduleKey(100 + 25 * 400, sim::kVkEscape); // no dialog keys in a spin

@@ -7,7 +7,9 @@
 #include "window_query.h"
 #include "res/resource.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace e2e {
 
@@ -31,6 +33,38 @@ std::string frameText(int frame) {
 bool enabled(HWND window, int id) {
     return IsWindowEnabled(GetDlgItem(window, id)) != 0;
 }
+
+// The times at which a watched wheel turned to a new frame.
+class FrameClock {
+public:
+    explicit FrameClock(WheelWatcher& watcher) : watcher_(watcher) {}
+
+    // Looks once; true when the wheel shows a new frame.
+    bool look() {
+        if (!watcher_.look())
+            return false;
+        // The first sighting is whatever was there already, not a change.
+        if (sighted_)
+            changes_.push_back(watcher_.changedAt());
+        sighted_ = true;
+        return true;
+    }
+
+    double medianFrameMs() const {
+        if (changes_.size() < 3)
+            return 0;
+        std::vector<double> gaps;
+        for (size_t i = 1; i < changes_.size(); ++i)
+            gaps.push_back(changes_[i] - changes_[i - 1]);
+        std::nth_element(gaps.begin(), gaps.begin() + gaps.size() / 2, gaps.end());
+        return gaps[gaps.size() / 2];
+    }
+
+private:
+    WheelWatcher& watcher_;
+    bool sighted_ = false;
+    std::vector<double> changes_;
+};
 
 } // namespace
 
@@ -145,6 +179,7 @@ bool Player::stopOnFrame(int wheel, int frame) {
                          highest_[wheel], art_);
     const int frames = watcher.frameCount();
     const int clickFrame = (frame - 2 + frames) % frames;
+    FrameClock clock(watcher);
     lastStop_ = StopRecord{};
     lastStop_.aimedFrame = frame;
     if (!aimAt(stop))
@@ -153,7 +188,7 @@ bool Player::stopOnFrame(int wheel, int frame) {
     // Two turns at most: the frame may have just gone by.
     const double deadline = nowMs() + 2.0 * (frames + 4) * delay_[wheel] + 2000;
     for (;;) {
-        if (watcher.look() && watcher.frame() == clickFrame)
+        if (clock.look() && watcher.frame() == clickFrame)
             break;
         if (nowMs() > deadline)
             return fail("wheel " + wheelName(wheel) + " never showed " + frameText(clickFrame) +
@@ -170,16 +205,17 @@ bool Player::stopOnFrame(int wheel, int frame) {
     const DWORD stopTimeout = static_cast<DWORD>(6 * delay_[wheel] + 3000);
     const bool taken = waitUntil(
         [&] {
-            watcher.look();
+            clock.look();
             return !IsWindowEnabled(stop);
         },
         stopTimeout);
     const double settleUntil = nowMs() + 300;
     while (nowMs() < settleUntil) {
-        watcher.look();
+        clock.look();
         Sleep(5);
     }
     lastStop_.judgedFrame = watcher.frame();
+    frameMs_[wheel] = clock.medianFrameMs();
     if (!taken)
         return fail("\"Stop " + wheelName(wheel) + "\" was clicked but stays enabled");
     return true;

@@ -61,6 +61,9 @@ public:
     // True once the game has taken the click, on whichever frame.
     bool stopOnFrame(int wheel, int frame);
     const StopRecord& lastStop() const { return lastStop_; }
+    // The median time from one frame to the next that the player saw in the
+    // wheel's last spin, or 0 when it saw fewer than three frames.
+    double frameMs(int wheel) const { return frameMs_[wheel]; }
 
     // Spins the wheel and stops it on its lucky number; true when it stopped
     // there (what the game makes of it is for the caller to check).
@@ -87,6 +90,7 @@ private:
     std::array<int, kWheelCount> lucky_{};
     std::array<int, kWheelCount> highest_{}; // read at the draw, while the game is idle
     std::array<int, kWheelCount> delay_{};
+    std::array<double, kWheelCount> frameMs_{};
     StopRecord lastStop_;
     std::string error_;
     int misses_ = 0;

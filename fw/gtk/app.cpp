@@ -1,0 +1,19 @@
+// The program's entry point: the toolkit starts, then the application object
+// runs everything from InitInstance, modally.
+#include "fw/gtk/backend.h"
+#include "fw/gtk/events.h"
+
+int main(int argc, char** argv) {
+    // One pixel of the templates is one pixel of the screen.
+    g_setenv("GDK_SCALE", "1", TRUE);
+    g_setenv("GDK_DPI_SCALE", "1", TRUE);
+    gdk_set_allowed_backends("x11");
+    if (!gtk_init_check(&argc, &argv))
+        return 1;
+    g_object_set(gtk_settings_get_default(), "gtk-auto-mnemonics", FALSE, "gtk-enable-animations",
+                 FALSE, nullptr);
+    InstallEventQueue();
+    if (CWinApp* app = AfxGetApp())
+        app->InitInstance();
+    return 0;
+}

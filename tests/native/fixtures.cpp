@@ -1,0 +1,162 @@
+// Writes what the native end-to-end tests expect to see, read from the very
+// resources the game is built from (the .res the host tree compiles):
+//   layout.tsv  the game window as the intended layout (the table the
+//               resource and Windows end-to-end tests hold the game to), the
+//               About box and the end-of-game dialog as their templates have
+//               them: each control's id, class, style, text and pixel rectangle;
+//   rules.tsv   the tables that drive the game: each wheel's controls, the
+//               ranges of each game type, the frame delays of each level;
+//   art.tsv     each picture the player must recognise, with the raw RGB
+//               file (rows top first) beside it: the number tiles of both
+//               kinds of wheel, the felt and the win banner.
+// The layout table, the template walker, the tile numbering and the bitmap
+// reader are the ones the game, the art generator and the other tests use.
+#include "fw/common/dlg_template.h"
+#include "fw/common/res_file.h"
+#include "game/wheel_table.h"
+#include "gfx/tile_ids.h"
+#include "res/resource.h"
+#include "tests/common/game_window_layout.h"
+#include "tests/unit/bmp_reader.h"
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+constexpr int kMainBlankId = 223;
+constexpr int kBonusBlankId = 232;
+constexpr int kFeltId = 231;
+constexpr int kBannerId = 263;
+constexpr int kBannerRows = 252; // the banner bitmap's last row is never drawn
+constexpr int kHighestMain = 75;
+constexpr int kHighestBonus = 35;
+
+// Dialog units to pixels at the game's fixed scale, halves up: 2 px across,
+// 17/8 px down; a position and a size each on their own, as a dialog
+// template is laid out (a wheel, 34 units high, is 72 px).
+int across(int units) {
+    return units * 2;
+}
+int down(int units) {
+    return (units * 17 + 4) / 8;
+}
+
+// Tabs and line breaks cannot occur in a cell.
+std::string cell(std::string text) {
+    for (char& c : text)
+        if (c == '\t' || c == '\n' || c == '\r')
+            c = ' ';
+    return text;
+}
+
+// dialog <name> <id> <width> <height> <caption>
+void writeDialogLine(std::ofstream& out, const char* name, int id, int cx, int cy,
+                     const std::string& caption) {
+    out << "dialog\t" << name << '\t' << id << '\t' << across(cx) << '\t' << down(cy) << '\t'
+        << cell(caption) << '\n';
+}
+
+// control <dialog> <number> <id> <class> <style> <icon> <x> <y> <width> <height> <text>
+void writeControlLine(std::ofstream& out, const char* name, int number, int id,
+                      const std::string& cls, uint32_t style, bool icon, int x, int y, int cx,
+                      int cy, const std::string& text) {
+    out << "control\t" << name << '\t' << number << '\t' << id << '\t' << cls << '\t' << style
+        << '\t' << icon << '\t' << across(x) << '\t' << down(y) << '\t' << across(cx) << '\t'
+        << down(cy) << '\t' << cell(text) << '\n';
+}
+
+void writeGameWindow(std::ofstream& out) {
+    using namespace expected_layout;
+    writeDialogLine(out, "game", IDD_WHEELS, kGameWindowWidth, kGameWindowHeight, "");
+    int number = 0;
+    for (const Control& c : kGameWindow)
+        writeControlLine(out, "game", ++number, c.id, c.cls, c.style, c.icon >= 0, c.x, c.y, c.cx,
+                         c.cy, c.text);
+}
+
+bool writeDialog(const ResourceList& res, int id, const char* name, std::ofstream& out) {
+    const ResourceEntry* entry = FindResource(res, kRtDialog, id);
+    DlgTemplate dlg;
+    if (!entry || !ParseDlgTemplate(entry->data.data(), entry->data.size(), dlg))
+        return false;
+    writeDialogLine(out, name, id, dlg.cx, dlg.cy, dlg.caption);
+    int number = 0;
+    for (const DlgItemTemplate& item : dlg.items)
+        writeControlLine(out, name, ++number, item.id, item.className, item.style,
+                         item.textOrdinal >= 0, item.x, item.y, item.cx, item.cy, item.text);
+    return true;
+}
+
+bool writePicture(const ResourceList& res, int id, int maxRows, const std::string& dir,
+                  const std::string& name, std::ofstream& index) {
+    const ResourceEntry* entry = FindResource(res, kRtBitmap, id);
+    if (!entry)
+        return false;
+    const bmp_reader::Dib probe = bmp_reader::ParseDib(entry->data, 0, 0, 0);
+    const int rows = probe.rows() < maxRows ? probe.rows() : maxRows;
+    // Cutting rows from a bottom-up picture means skipping the stored ones at its start.
+    const bmp_reader::Dib full = bmp_reader::ParseDib(entry->data, 0, 0, probe.rows());
+    if (!full.error.empty() || probe.width <= 0)
+        return false;
+    std::ofstream raw(dir + "/" + name + ".rgb", std::ios::binary);
+    for (int y = 0; y < rows; ++y)
+        for (int x = 0; x < full.width; ++x) {
+            const bmp_reader::Colour c = full.at(x, y);
+            const char rgb[3] = {char(c.r), char(c.g), char(c.b)};
+            raw.write(rgb, 3);
+        }
+    index << name << '\t' << full.width << '\t' << rows << '\n';
+    return bool(raw);
+}
+
+void writeRules(std::ofstream& out) {
+    for (const WheelControls& wheel : kWheels)
+        out << "wheel\t" << wheel.luckyBox << '\t' << wheel.spin << '\t' << wheel.stop << '\t'
+            << wheel.picture << '\n';
+    for (const GameTypeRanges& type : kGameTypes)
+        out << "type\t" << type.mainMax << '\t' << type.bonusMax << '\n';
+    for (const auto& delays : kLevelDelays) {
+        out << "delays";
+        for (int delay : delays)
+            out << '\t' << delay;
+        out << '\n';
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
+        return 2;
+    }
+    const std::string dir = argv[1];
+    ResourceList res;
+    if (!ReadResFile(QUINTARO_RES_FILE, res)) {
+        std::fprintf(stderr, "cannot read %s\n", QUINTARO_RES_FILE);
+        return 1;
+    }
+    std::ofstream layout(dir + "/layout.tsv");
+    writeGameWindow(layout);
+    bool ok = writeDialog(res, IDD_ABOUTBOX, "about", layout) &&
+              writeDialog(res, IDD_PLAYAGAIN, "end", layout);
+
+    std::ofstream rules(dir + "/rules.tsv");
+    writeRules(rules);
+    std::ofstream art(dir + "/art.tsv");
+    for (int n = 0; n <= kHighestMain && ok; ++n)
+        ok = writePicture(res, n ? MainTileId(n) : kMainBlankId, 72, dir,
+                          "main_" + std::to_string(n), art);
+    for (int n = 0; n <= kHighestBonus && ok; ++n)
+        ok = writePicture(res, n ? BonusTileId(n) : kBonusBlankId, 72, dir,
+                          "bonus_" + std::to_string(n), art);
+    ok = ok && writePicture(res, kFeltId, 1 << 20, dir, "felt", art) &&
+         writePicture(res, kBannerId, kBannerRows, dir, "banner", art);
+    if (!ok || !layout || !rules || !art) {
+        std::fprintf(stderr, "cannot write the fixtures into %s\n", dir.c_str());
+        return 1;
+    }
+    return 0;
+}

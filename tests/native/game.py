@@ -1,0 +1,195 @@
+"""The native game as a player and a screen reader meet it: its process, its
+windows and their widgets over the accessibility bus, its client area on the
+screen."""
+
+import subprocess
+import time
+
+import pyatspi
+
+TITLE = "Quintaro v2.0"
+END_OF_GAME_TITLE = "                 Quintaro v2.0 by ZEPHRA"
+ABOUT_TITLE = "About Quintaro"
+WINDOW_TIMEOUT = 10.0
+
+# The accessible roles a toolkit gives each kind of control. A picture frame
+# is a surface the game paints, whichever widget carries it.
+ROLES = {
+    "push button": {"push button"},
+    "check box": {"check box"},
+    "radio button": {"radio button"},
+    "group box": {"panel", "frame"},
+    "edit": {"text", "entry"},
+    "label": {"label"},
+    "icon": {"icon", "image"},
+    "frame": {"drawing area", "canvas", "image", "icon", "panel", "filler"},
+}
+# Roles that only hold other widgets, and the window menu's parts.
+_CONTAINERS = {"panel", "filler", "layered pane", "scroll pane", "viewport"}
+_MENU_ROLES = {"menu bar", "menu", "menu item", "separator", "tear off menu item"}
+
+
+def wait_until(condition, timeout, step=0.02):
+    end = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value or time.monotonic() > end:
+            return value
+        time.sleep(step)
+
+
+def extents(accessible):
+    e = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return (e.x, e.y, e.width, e.height)
+
+
+def centre(accessible):
+    x, y, w, h = extents(accessible)
+    return x + w // 2, y + h // 2
+
+
+def has_state(accessible, state):
+    return accessible.getState().contains(state)
+
+
+def sensitive(accessible):
+    return has_state(accessible, pyatspi.STATE_SENSITIVE)
+
+
+def checked(accessible):
+    return has_state(accessible, pyatspi.STATE_CHECKED)
+
+
+def text_of(accessible):
+    """What a widget shows: an entry's text, else its accessible name."""
+    if "Text" in accessible.get_interfaces() and accessible.getRoleName() in ROLES["edit"]:
+        text = accessible.queryText()
+        return text.getText(0, text.characterCount)
+    return accessible.name or ""
+
+
+def descendants(accessible, into_menus=False):
+    for child in accessible:
+        if child is None:
+            continue
+        yield child
+        if into_menus or child.getRoleName() not in _MENU_ROLES:
+            yield from descendants(child, into_menus)
+
+
+def menu_items(window, name):
+    """The window menu's items of that name."""
+    return [a for a in descendants(window.frame, True)
+            if a.getRoleName() == "menu item" and a.name == name]
+
+
+def plain_text(template_text):
+    """A template's text as the toolkit names it: & marks a mnemonic."""
+    return template_text.replace("&&", "\0").replace("&", "").replace("\0", "&")
+
+
+class Window:
+    """A top-level window of the game; controls are found by their template entry."""
+
+    def __init__(self, frame, dialog):
+        self.frame, self.dialog = frame, dialog
+
+    def client_origin(self):
+        # Any window menu lies above or beside the client area, never below or after.
+        x, y, w, h = extents(self.frame)
+        return x + w - self.dialog.width, y + h - self.dialog.height
+
+    def screen_rect(self, control):
+        ox, oy = self.client_origin()
+        return (ox + control.x, oy + control.y, control.width, control.height)
+
+    def widgets(self):
+        """Every widget of the window but the window menu and the unnamed
+        containers that only hold other widgets."""
+        return [a for a in descendants(self.frame)
+                if a.getRoleName() not in _MENU_ROLES
+                and not (a.getRoleName() in _CONTAINERS and a.childCount > 0 and not a.name)]
+
+    def find(self, control, widgets=None):
+        """The widget of a template control: of the control's role, at its
+        place, else of its role and text; None if there is none."""
+        roles = ROLES.get(control.kind, {control.kind})
+        candidates = [a for a in (widgets or self.widgets()) if a.getRoleName() in roles]
+        wanted = self.screen_rect(control)
+        # An icon's size follows its picture: only its place is the template's.
+        size = 2 if control.kind == "icon" else 4
+        for a in candidates:
+            if extents(a)[:size] == wanted[:size]:
+                return a
+        name = plain_text(control.text)
+        if name:
+            for a in candidates:
+                if text_of(a) == name:
+                    return a
+        return None
+
+    def by_id(self, control_id):
+        return self.find(self.dialog.control(control_id))
+
+    def showing(self):
+        return has_state(self.frame, pyatspi.STATE_SHOWING)
+
+
+class Game:
+    """One run of the native game: started in __init__, ended by end()."""
+
+    def __init__(self, exe, fixtures, args=()):
+        self.fixtures = fixtures
+        self.started = time.monotonic()
+        self.process = subprocess.Popen([exe, *args])
+        self.app = wait_until(self._find_app, WINDOW_TIMEOUT, 0.05)
+
+    def _find_app(self):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            try:
+                if app is not None and app.get_process_id() == self.process.pid:
+                    return app
+            except Exception:  # an application leaving the bus as we ask
+                continue
+        return None
+
+    def frames(self, title):
+        if self.app is None:
+            self.app = self._find_app()
+        if self.app is None:
+            return []
+        found = []
+        for frame in self.app:
+            try:
+                if frame is not None and frame.name == title and \
+                        has_state(frame, pyatspi.STATE_SHOWING):
+                    found.append(frame)
+            except Exception:
+                continue
+        return found
+
+    def wait_windows(self, title, dialog_name, count=1, timeout=WINDOW_TIMEOUT):
+        """The first `count` showing windows with that title, oldest first."""
+        frames = wait_until(lambda: len(self.frames(title)) >= count and self.frames(title),
+                            timeout, 0.05)
+        dialog = self.fixtures.dialogs[dialog_name]
+        return [Window(f, dialog) for f in frames] if frames else []
+
+    def main_window(self, timeout=WINDOW_TIMEOUT):
+        windows = self.wait_windows(TITLE, "game", 1, timeout)
+        return windows[0] if windows else None
+
+    def running(self):
+        return self.process.poll() is None
+
+    def exit_status(self, timeout=WINDOW_TIMEOUT):
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def end(self):
+        if self.running():
+            self.process.kill()
+            self.process.wait()

@@ -1,0 +1,68 @@
+"""What every native test case shares: the game's path, the fixtures, the
+display, and a launch that always ends the game it started."""
+
+import os
+import unittest
+
+import fixtures as fx
+import game as g
+import xdisplay
+
+TOP = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "../.."))
+GAME = os.environ.get("QUINTARO_NATIVE", os.path.join(TOP, "build/linux/quintaro"))
+FIXTURES = os.environ.get("NATIVE_FIXTURES", os.path.join(TOP, "build/host/native-fixtures"))
+OUT = os.environ.get("NATIVE_OUT", os.path.join(TOP, "build/native-e2e"))
+LEAVE_STATUS = 1
+
+_shared = {}
+
+
+def fixtures():
+    if "fixtures" not in _shared:
+        _shared["fixtures"] = fx.Fixtures(FIXTURES)
+    return _shared["fixtures"]
+
+
+def display():
+    if "display" not in _shared:
+        _shared["display"] = xdisplay.Display()
+    return _shared["display"]
+
+
+class GameTest(unittest.TestCase):
+    def setUp(self):
+        self.fx = fixtures()
+        self.display = display()
+
+    def launch(self):
+        """Starts the game and returns it with its painted main window."""
+        game = g.Game(GAME, self.fx)
+        self.addCleanup(game.end)
+        self.assertIsNotNone(game.app, "the game does not appear on the accessibility bus")
+        window = game.main_window()
+        self.assertIsNotNone(window, "no window \"%s\" showing" % g.TITLE)
+        self.wait_painted(window)
+        return game, window
+
+    def wait_painted(self, window):
+        """Waits until the client area holds still: the first paint is over."""
+        ox, oy = window.client_origin()
+        size = (window.dialog.width, window.dialog.height)
+        last = [None]
+
+        def still():
+            image = self.display.capture(ox, oy, *size)
+            same = last[0] is not None and image.bgr == last[0]
+            last[0] = image.bgr
+            return same
+        self.assertTrue(g.wait_until(still, g.WINDOW_TIMEOUT, 0.1),
+                        "the window keeps changing; it never finishes painting")
+
+    def expect_exit_status(self, game, status=LEAVE_STATUS):
+        got = game.exit_status()
+        self.assertIsNotNone(got, "the game is still running")
+        self.assertEqual(got, status, "the game ended with status %s" % got)
+
+    def save(self, image, name):
+        os.makedirs(OUT, exist_ok=True)
+        image.save_ppm(os.path.join(OUT, name + ".ppm"))

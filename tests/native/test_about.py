@@ -1,0 +1,68 @@
+"""The About item of the window menu, used during a spin: the About box opens
+modally (a click on the game window is not taken), the wheel holds still
+while it is open and turns on after OK."""
+
+import time
+
+import game as g
+import player as p
+import support
+
+ABOUT_ITEM = "About Rolento..."
+
+
+class AboutDuringSpin(support.GameTest):
+    def open_about(self, window):
+        """Opens the window menu and picks its About item, as a player clicks."""
+        items = g.menu_items(window, ABOUT_ITEM)
+        self.assertTrue(items, "no menu item \"%s\"" % ABOUT_ITEM)
+        item = items[0]
+        if not g.has_state(item, g.pyatspi.STATE_SHOWING):
+            menu = item.parent
+            self.display.click(*g.centre(menu))
+            self.assertTrue(g.wait_until(lambda: g.has_state(item, g.pyatspi.STATE_SHOWING), 5),
+                            "the window menu does not open")
+        self.display.click(*g.centre(item))
+
+    def test_about_holds_the_wheel(self):
+        game, window = self.launch()
+        player = p.Player(self.display, window, self.fx)
+        player.draw_numbers()
+        player.start_spin(0)
+        delay = player.delay[0] / 1000.0
+        self.open_about(window)
+        boxes = game.wait_windows(g.ABOUT_TITLE, "about")
+        self.assertTrue(boxes, "no window \"%s\" during the spin" % g.ABOUT_TITLE)
+        about = boxes[0]
+        texts = [g.text_of(w) for w in about.widgets()]
+        self.assertIn("Quintaro Version 2.0", texts)
+
+        # Still for five frames' time.
+        time.sleep(delay)
+        before = player.showing(0)
+        time.sleep(5 * delay)
+        self.assertGreaterEqual(before, 0, "wheel 1 shows no tile under the About box")
+        self.assertEqual(player.showing(0), before, "wheel 1 turns under the About box")
+        # Modal: a Stop click now is not the game's, so the wheel turns on after OK.
+        self.display.click(*player.stop_at)
+
+        self.display.click(*g.centre(about.find(about.dialog.control(1))))
+        self.assertTrue(g.wait_until(lambda: not game.frames(g.ABOUT_TITLE), 5),
+                        "the About box stays open after OK")
+        watcher = p.WheelWatcher(self.display, player.picture_rect(0), False,
+                                 player.highest[0], self.fx.art)
+        watcher.look()
+        # More frames than a Stop click taken late would still let through.
+        changes = [0]
+
+        def turned_on():
+            changes[0] += watcher.look()
+            return changes[0] >= 4
+        self.assertTrue(g.wait_until(turned_on, 6 * delay + 2, 0.005),
+                        "wheel 1 does not turn on after the About box closed (%d changes)"
+                        % changes[0])
+        # The spin is still the game's: Stop stops it.
+        self.display.move(*player.stop_at)
+        self.display.press_release()
+        self.assertTrue(player.wait_enabled(player.wheel_ids(0)["stop"], False),
+                        "\"Stop 1\" does not stop the wheel after the About box")

@@ -1,0 +1,83 @@
+"""The opened game window: title, client size, the About item, every
+control's role, place and text, and the state a fresh game starts in."""
+
+import game as g
+import player as p
+import pyatspi
+import support
+
+LOGO_NUMBER = 50  # the icon control, whose size follows its icon
+ABOUT_ITEM = "About Rolento..."
+
+
+class OpenedWindow(support.GameTest):
+    @classmethod
+    def setUpClass(cls):
+        # One game for these read-only looks.
+        cls.case = cls("test_controls")
+        cls.case.setUp()
+        cls.game, cls.window = cls.case.launch()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.case.doCleanups()
+
+    def test_title_size_and_about_item(self):
+        self.assertEqual(self.window.frame.name, g.TITLE)
+        x, y, width, height = g.extents(self.window.frame)
+        # The client area is 950 x 448 beside or below the window menu.
+        self.assertEqual((self.fx.game.width, self.fx.game.height), (950, 448))
+        self.assertTrue((width == 950 and height >= 448) or (height == 448 and width >= 950),
+                        "window %d x %d cannot hold a 950 x 448 client area and a menu"
+                        % (width, height))
+        items = g.menu_items(self.window, ABOUT_ITEM)
+        self.assertEqual(len(items), 1, "the window menu has no item \"%s\"" % ABOUT_ITEM)
+
+    def test_controls(self):
+        widgets = self.window.widgets()
+        problems = []
+        for control in self.fx.game.controls:
+            widget = self.window.find(control, widgets)
+            if widget is None:
+                problems.append("%r: no %s widget at %s or with its text" % (
+                    control, "/".join(sorted(g.ROLES[control.kind])),
+                    self.window.screen_rect(control)))
+                continue
+            got = g.extents(widget)
+            wanted = self.window.screen_rect(control)
+            if control.number == LOGO_NUMBER:
+                got, wanted = got[:2], wanted[:2]
+            if got != wanted:
+                problems.append("%r: at %s, expected %s" % (control, got, wanted))
+            # The number boxes are filled when the window opens (first state).
+            if control.kind not in ("edit", "frame", "icon") and \
+                    g.text_of(widget) != g.plain_text(control.text):
+                problems.append("%r: reads \"%s\"" % (control, g.text_of(widget)))
+        self.assertEqual(problems, [])
+        # No widget a player could use beyond the template's.
+        for role in ("push button", "check box", "radio button", "text"):
+            count = sum(1 for w in widgets if w.getRoleName() == role)
+            kinds = [k for k, roles in g.ROLES.items() if role in roles]
+            expected = sum(1 for c in self.fx.game.controls if c.kind in kinds)
+            self.assertEqual(count, expected, "%d widgets of role %s" % (count, role))
+
+    def test_first_state(self):
+        enabled = [2, 1008, 1029, 1030, 1038, 1039, 1040]
+        disabled = [1] + [ids[1] for ids in self.fx.wheels] + [ids[2] for ids in self.fx.wheels]
+        for cid in enabled + disabled:
+            widget = self.window.by_id(cid)
+            self.assertIsNotNone(widget, "no widget for control %d" % cid)
+            self.assertEqual(g.sensitive(widget), cid in enabled,
+                             "control %d is %s" % (cid, "disabled" if cid in enabled else "enabled"))
+        for cid in (1029, 1030, 1038, 1039, 1040):
+            self.assertEqual(g.checked(self.window.by_id(cid)), cid in (1029, 1038),
+                             "control %d checked: %s" % (cid, g.checked(self.window.by_id(cid))))
+        for box, *_ in self.fx.wheels:
+            self.assertEqual(g.text_of(self.window.by_id(box)), "0", "number box %d" % box)
+        # "Try Again" is disabled, so the first enabled tab stop has the focus.
+        self.assertTrue(g.has_state(self.window.by_id(2), pyatspi.STATE_FOCUSED),
+                        "\"Exit\" does not have the focus")
+        player = p.Player(self.display, self.window, self.fx)
+        blanks = [player.shows_within_frame(wheel, 0) for wheel in range(p.WHEEL_COUNT)]
+        self.assertEqual(blanks, [True] * p.WHEEL_COUNT, "which wheels show their blanks")
+        self.save(player.client_image(), "window")
