@@ -67,6 +67,24 @@ uint32_t PixelAt(const uint8_t* row, int x, int bits, const std::vector<uint32_t
 
 } // namespace
 
+bool DibSize(const uint8_t* data, size_t size, int& width, int& height) {
+    ResReader r(data, size);
+    DibHeader h;
+    if (!ReadHeader(r, h))
+        return false;
+    const size_t colours = h.bits > 8 ? 0 : h.coloursUsed ? h.coloursUsed : 1u << h.bits;
+    if (colours > 256)
+        return false;
+    // The whole bitmap must be there, as the later decoding needs it.
+    const size_t start = r.offset() + colours * h.paletteEntrySize;
+    const size_t needed = Stride(h.width, h.bits) * size_t(h.height);
+    if (start > size || size - start < needed)
+        return false;
+    width = h.width;
+    height = h.height;
+    return true;
+}
+
 cairo_surface_t* DecodeDib(const uint8_t* data, size_t size, bool icon) {
     ResReader r(data, size);
     DibHeader h;
