@@ -34,10 +34,6 @@ const char* const kEndOfGameQuestion =
 const char* const kEndOfGameHint =
     "Press  ' Play Again '  to start a new game.     Press  ' Exit '  to close.";
 
-bool loadArt(TestContext& t, GameArt& art) {
-    return t.check(art.load(t.options().gameExe), art.error());
-}
-
 bool enabled(HWND window, int id) {
     return IsWindowEnabled(GetDlgItem(window, id)) != 0;
 }
@@ -123,10 +119,8 @@ void expectEndOfGameDialog(TestContext& t, HWND dialog, HWND game) {
 
 E2E_TEST("playing.win_then_play_again") {
     GameArt art;
-    if (!loadArt(t, art))
-        return;
     GameProcess game;
-    HWND window = launchGame(t, game);
+    HWND window = launchGameWithArt(t, game, art);
     if (!window)
         return;
     Player player(window, art);
@@ -183,10 +177,8 @@ E2E_TEST("playing.win_then_play_again") {
 
 E2E_TEST("playing.miss_then_try_again") {
     GameArt art;
-    if (!loadArt(t, art))
-        return;
     GameProcess game;
-    HWND window = launchGame(t, game);
+    HWND window = launchGameWithArt(t, game, art);
     if (!window)
         return;
     Player player(window, art);
