@@ -20,6 +20,11 @@ private:
     static int Rounded(int n, int d) { return n >= 0 ? (n + d / 2) / d : -((d / 2 - n) / d); }
 };
 
+// The base units the platform gives its usual 8-point dialog face: the scale
+// of a dialog that asks for none, on a backend that measures no face of its
+// own, so that the dialog has the same size in pixels as on the platform.
+constexpr DialogScale kUsualDialogScale{6, 13};
+
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);

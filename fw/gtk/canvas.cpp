@@ -56,18 +56,23 @@ void CanvasSizeAllocate(GtkWidget* w, GtkAllocation* allocation) {
     }
 }
 
+cairo_surface_t* LayerOf(Canvas* c, CanvasLayer layer) {
+    return layer == CanvasLayer::kUnder ? c->under : c->over;
+}
+
+void PaintLayer(cairo_t* cr, cairo_surface_t* layer) {
+    cairo_save(cr);
+    cairo_set_source_surface(cr, layer, 0, 0);
+    cairo_paint(cr);
+    cairo_restore(cr);
+}
+
 // Under-layer, the controls, then the over-layer.
 gboolean CanvasDrawHandler(GtkWidget* w, cairo_t* cr) {
     Canvas* c = AsCanvas(w);
-    cairo_save(cr);
-    cairo_set_source_surface(cr, c->under, 0, 0);
-    cairo_paint(cr);
-    cairo_restore(cr);
+    PaintLayer(cr, c->under);
     GTK_WIDGET_CLASS(canvas_parent_class)->draw(w, cr);
-    cairo_save(cr);
-    cairo_set_source_surface(cr, c->over, 0, 0);
-    cairo_paint(cr);
-    cairo_restore(cr);
+    PaintLayer(cr, c->over);
     return FALSE;
 }
 
@@ -111,6 +116,15 @@ void QueueRedraw(GtkWidget* canvas, const cairo_region_t* area) {
     cairo_region_destroy(shifted);
 }
 
+// A region of one rectangle, for the length of a call.
+struct RectRegion {
+    explicit RectRegion(const GdkRectangle& rect) : area(cairo_region_create_rectangle(&rect)) {}
+    ~RectRegion() { cairo_region_destroy(area); }
+    RectRegion(const RectRegion&) = delete;
+    RectRegion& operator=(const RectRegion&) = delete;
+    cairo_region_t* area;
+};
+
 void ClearIn(cairo_surface_t* surface, const cairo_region_t* area) {
     cairo_t* cr = cairo_create(surface);
     gdk_cairo_region(cr, area);
@@ -142,28 +156,18 @@ void CanvasPut(GtkWidget* canvas, GtkWidget* child, const GdkRectangle& rect) {
 }
 
 cairo_t* CanvasDraw(GtkWidget* canvas, CanvasLayer layer) {
-    Canvas* c = AsCanvas(canvas);
-    return cairo_create(layer == CanvasLayer::kUnder ? c->under : c->over);
+    return cairo_create(LayerOf(AsCanvas(canvas), layer));
 }
 
-void CanvasUncover(GtkWidget* canvas, const cairo_region_t* area) {
-    ClearIn(AsCanvas(canvas)->over, area);
+void CanvasRedrawRect(GtkWidget* canvas, const GdkRectangle& rect) {
+    QueueRedraw(canvas, RectRegion(rect).area);
+}
+
+void CanvasClear(GtkWidget* canvas, CanvasLayer layer, const cairo_region_t* area) {
+    ClearIn(LayerOf(AsCanvas(canvas), layer), area);
     QueueRedraw(canvas, area);
 }
 
 void CanvasUncoverRect(GtkWidget* canvas, const GdkRectangle& rect) {
-    cairo_region_t* area = cairo_region_create_rectangle(&rect);
-    CanvasUncover(canvas, area);
-    cairo_region_destroy(area);
-}
-
-void CanvasClearUnder(GtkWidget* canvas, const cairo_region_t* area) {
-    ClearIn(AsCanvas(canvas)->under, area);
-    QueueRedraw(canvas, area);
-}
-
-void CanvasRedrawRect(GtkWidget* canvas, const GdkRectangle& rect) {
-    cairo_region_t* area = cairo_region_create_rectangle(&rect);
-    QueueRedraw(canvas, area);
-    cairo_region_destroy(area);
+    CanvasClear(canvas, CanvasLayer::kOver, RectRegion(rect).area);
 }

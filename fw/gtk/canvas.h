@@ -17,8 +17,8 @@ enum class CanvasLayer { kUnder, kOver };
 cairo_t* CanvasDraw(GtkWidget* canvas, CanvasLayer layer);
 // Shows what was drawn on a layer in the area.
 void CanvasRedrawRect(GtkWidget* canvas, const GdkRectangle& rect);
-// Makes the over-layer clear in the area, so what lies beneath shows.
-void CanvasUncover(GtkWidget* canvas, const cairo_region_t* area);
+// Clears a layer in the area, so what lies beneath it shows: under the
+// over-layer the controls, under the under-layer the dialog's background.
+void CanvasClear(GtkWidget* canvas, CanvasLayer layer, const cairo_region_t* area);
+// Clears the over-layer over a control's rectangle.
 void CanvasUncoverRect(GtkWidget* canvas, const GdkRectangle& rect);
-// Clears the under-layer in the area: the dialog's own background shows.
-void CanvasClearUnder(GtkWidget* canvas, const cairo_region_t* area);

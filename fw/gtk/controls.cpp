@@ -7,9 +7,9 @@ namespace {
 // Button and static styles of the templates.
 constexpr uint32_t kButtonTypeMask = 0x0F;
 constexpr uint32_t kStaticTypeMask = 0x1F;
-constexpr uint32_t kSsCenter = 0x01, kSsRight = 0x02, kSsIcon = 0x03;
+constexpr uint32_t kSsCenter = 0x01, kSsRight = 0x02;
 constexpr uint32_t kSsCenterImage = 0x200, kSsNoPrefix = 0x80;
-constexpr uint32_t kEsCenter = 0x01, kEsRight = 0x02;
+constexpr uint32_t kEsAlignMask = 0x03, kEsCenter = 0x01, kEsRight = 0x02;
 
 struct ButtonType {
     uint32_t style;
@@ -69,7 +69,7 @@ GtkWidget* NewNumberBox(const DlgItemTemplate& item) {
     GtkWidget* entry = gtk_entry_new();
     gtk_editable_set_editable(GTK_EDITABLE(entry), FALSE);
     gtk_entry_set_width_chars(GTK_ENTRY(entry), 0);
-    const uint32_t align = item.style & 0x3;
+    const uint32_t align = item.style & kEsAlignMask;
     gtk_entry_set_alignment(GTK_ENTRY(entry), align == kEsCenter  ? 0.5f
                                               : align == kEsRight ? 1.0f
                                                                   : 0);
@@ -90,9 +90,42 @@ GtkWidget* NewFrame(const DlgItemTemplate& item) {
     return frame;
 }
 
-} // namespace
+GtkWidget* NewGroupBox(const DlgItemTemplate&) {
+    GtkWidget* frame = gtk_frame_new(nullptr);
+    gtk_frame_set_label_widget(GTK_FRAME(frame), gtk_label_new(nullptr));
+    gtk_widget_show(gtk_frame_get_label_widget(GTK_FRAME(frame)));
+    gtk_style_context_add_class(gtk_widget_get_style_context(frame), "qfw-group");
+    return frame;
+}
 
-GtkLabel* TextLabelOf(Control& control);
+// The widget of each kind of control; radio buttons are made apart, as
+// they join a group.
+struct KindWidget {
+    ControlKind kind;
+    GtkWidget* (*create)(const DlgItemTemplate& item);
+};
+const KindWidget kKindWidgets[] = {
+    {ControlKind::kPushButton,
+     [](const DlgItemTemplate&) { return gtk_button_new_with_label(""); }},
+    {ControlKind::kCheckBox,
+     [](const DlgItemTemplate&) { return gtk_check_button_new_with_label(""); }},
+    {ControlKind::kGroupBox, NewGroupBox},
+    {ControlKind::kLabel, NewLabel},
+    {ControlKind::kNumberBox, NewNumberBox},
+    {ControlKind::kIcon, NewIcon},
+    {ControlKind::kFrame, NewFrame},
+};
+
+GtkWidget* NewWidget(ControlKind kind, const DlgItemTemplate& item, GtkRadioButton* groupLeader) {
+    if (kind == ControlKind::kRadioButton)
+        return gtk_radio_button_new_with_label_from_widget(groupLeader, "");
+    for (const KindWidget& k : kKindWidgets)
+        if (k.kind == kind)
+            return k.create(item);
+    return gtk_label_new(nullptr); // any other control: only its text shows
+}
+
+} // namespace
 
 ControlKind KindOf(const DlgItemTemplate& item) {
     if (item.className == "button") {
@@ -136,46 +169,13 @@ std::string PlainText(const std::string& text) {
 
 void CreateWidget(Control& control, const DlgItemTemplate& item, GtkRadioButton* groupLeader) {
     control.kind = KindOf(item);
-    GtkWidget* w = nullptr;
-    switch (control.kind) {
-    case ControlKind::kPushButton:
-        w = gtk_button_new_with_label("");
-        break;
-    case ControlKind::kCheckBox:
-        w = gtk_check_button_new_with_label("");
-        break;
-    case ControlKind::kRadioButton:
-        w = gtk_radio_button_new_with_label_from_widget(groupLeader, "");
-        break;
-    case ControlKind::kGroupBox:
-        w = gtk_frame_new(nullptr);
-        gtk_frame_set_label_widget(GTK_FRAME(w), gtk_label_new(nullptr));
-        gtk_widget_show(gtk_frame_get_label_widget(GTK_FRAME(w)));
-        gtk_style_context_add_class(gtk_widget_get_style_context(w), "qfw-group");
-        break;
-    case ControlKind::kLabel:
-        w = NewLabel(item);
-        break;
-    case ControlKind::kNumberBox:
-        w = NewNumberBox(item);
-        break;
-    case ControlKind::kIcon:
-        w = NewIcon(item);
-        break;
-    case ControlKind::kFrame:
-        w = NewFrame(item);
-        break;
-    case ControlKind::kOther:
-        w = gtk_label_new(nullptr);
-        break;
-    }
+    GtkWidget* w = NewWidget(control.kind, item, groupLeader);
     control.widget = w;
+    // The style sheet gives a text, and a box that holds one beside its
+    // mark, the dialog's background.
     if (GtkLabel* label = TextLabelOf(control))
-        if (control.kind != ControlKind::kLabel)
-            gtk_style_context_add_class(gtk_widget_get_style_context(GTK_WIDGET(label)),
-                                        "qfw-text");
-    if (control.kind == ControlKind::kLabel || control.kind == ControlKind::kCheckBox ||
-        control.kind == ControlKind::kRadioButton)
+        gtk_style_context_add_class(gtk_widget_get_style_context(GTK_WIDGET(label)), "qfw-text");
+    if (control.kind == ControlKind::kCheckBox || control.kind == ControlKind::kRadioButton)
         gtk_style_context_add_class(gtk_widget_get_style_context(w), "qfw-text");
     if (GTK_IS_BUTTON(w))
         g_signal_connect(w, "clicked", G_CALLBACK(OnClicked), &control);

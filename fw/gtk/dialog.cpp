@@ -23,6 +23,13 @@ std::set<BackendWindow*>& LiveWindows() {
     return live;
 }
 
+// The window of this kind behind a handle, while it lives; null for any
+// other value, so that a stale handle reaches nothing.
+template <typename Window> Window* LiveWindowOf(HWND hWnd, BackendWindow::Kind kind) {
+    BackendWindow* w = reinterpret_cast<BackendWindow*>(hWnd);
+    return w && LiveWindows().count(w) && w->kind == kind ? static_cast<Window*>(w) : nullptr;
+}
+
 void RunModalLoop(DialogRun& run) {
     while (!run.ended) {
         if (DispatchQueuedInput(true))
@@ -40,17 +47,11 @@ DialogRun* InnermostRun() {
 }
 
 Control* ControlOf(HWND hWnd) {
-    BackendWindow* w = reinterpret_cast<BackendWindow*>(hWnd);
-    return w && LiveWindows().count(w) && w->kind == BackendWindow::kControl
-               ? static_cast<Control*>(w)
-               : nullptr;
+    return LiveWindowOf<Control>(hWnd, BackendWindow::kControl);
 }
 
 DialogRun* DialogOf(HWND hWnd) {
-    BackendWindow* w = reinterpret_cast<BackendWindow*>(hWnd);
-    return w && LiveWindows().count(w) && w->kind == BackendWindow::kDialog
-               ? static_cast<DialogRun*>(w)
-               : nullptr;
+    return LiveWindowOf<DialogRun>(hWnd, BackendWindow::kDialog);
 }
 
 void AddPendingPaint(DialogRun* run, const cairo_rectangle_int_t& area) {
@@ -75,7 +76,7 @@ bool PaintOneWaiting() {
         cairo_region_t* outer = run->paintRegion;
         run->paintRegion = run->pendingPaint;
         run->pendingPaint = nullptr;
-        CanvasUncover(run->canvas, run->paintRegion);
+        CanvasClear(run->canvas, CanvasLayer::kOver, run->paintRegion);
         SendToDialog(run, WM_PAINT, 0, 0);
         cairo_region_destroy(run->paintRegion);
         run->paintRegion = outer;

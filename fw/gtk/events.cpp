@@ -62,6 +62,12 @@ GtkWidget* FocusOf(const GdkEvent* event) {
                                                : nullptr;
 }
 
+// An open menu takes the keys itself.
+bool MenuIsOpen() {
+    GtkWidget* grab = gtk_grab_get_current();
+    return grab && GTK_IS_MENU_SHELL(grab);
+}
+
 bool IsEnter(guint keyval) {
     return keyval == GDK_KEY_Return || keyval == GDK_KEY_KP_Enter || keyval == GDK_KEY_ISO_Enter;
 }
@@ -104,11 +110,8 @@ bool SpaceKey(const GdkEvent* event) {
 // push button, or else gives the OK command when OK is enabled or missing.
 bool DialogKey(const GdkEventKey& key) {
     DialogRun* run = InnermostRun();
-    if (!run || key.type != GDK_KEY_PRESS)
-        return false;
-    // An open menu takes the keys itself: Escape closes it.
-    GtkWidget* grab = gtk_grab_get_current();
-    if (grab && GTK_IS_MENU_SHELL(grab))
+    // Escape closes an open menu, not the dialog.
+    if (!run || key.type != GDK_KEY_PRESS || MenuIsOpen())
         return false;
     if (key.keyval == GDK_KEY_Escape) {
         SendCommand(run, IDCANCEL);
@@ -135,9 +138,7 @@ void Deliver(GdkEvent* event, bool dialogKeys) {
         gtk_main_do_event(event);
         return;
     }
-    GtkWidget* grab = gtk_grab_get_current();
-    const bool menuOpen = grab && GTK_IS_MENU_SHELL(grab);
-    if (IsSpace(event->key.keyval) && !menuOpen && SpaceKey(event))
+    if (IsSpace(event->key.keyval) && !MenuIsOpen() && SpaceKey(event))
         return;
     // Outside the dialog's own loop only the focused button hears a key,
     // and only the space bar.

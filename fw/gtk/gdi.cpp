@@ -82,11 +82,9 @@ CPaintDC::~CPaintDC() {
 }
 
 CDC* CWnd::GetDC() {
-    if (Control* control = ControlOf(m_hWnd)) {
-        SurfaceDC* dc = TakeSurface(control->run, control->rect.x, control->rect.y);
-        return dc ? new CDC(HandleOf(dc)) : nullptr;
-    }
-    SurfaceDC* dc = TakeSurface(DialogOf(m_hWnd), 0, 0);
+    Control* control = ControlOf(m_hWnd);
+    SurfaceDC* dc = control ? TakeSurface(control->run, control->rect.x, control->rect.y)
+                            : TakeSurface(DialogOf(m_hWnd), 0, 0);
     return dc ? new CDC(HandleOf(dc)) : nullptr;
 }
 

@@ -91,10 +91,7 @@ DialogScale Measure(const std::string& family, int pixelSize) {
 } // namespace
 
 DialogFace FaceFor(const DlgTemplate& tpl, const DialogScale& asked) {
-    // A dialog that asks for no scale of its own gets the base units the
-    // platform gives its usual 8-point dialog face, so that it has the
-    // same size in pixels as there.
-    const DialogScale fixed = asked.IsSet() ? asked : DialogScale{6, 13};
+    const DialogScale fixed = asked.IsSet() ? asked : kUsualDialogScale;
     DialogFace face;
     face.family = tpl.faceName.empty() ? "Liberation Sans" : tpl.faceName;
     // Points at the platform's 96 pixels per inch, rounded.

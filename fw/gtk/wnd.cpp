@@ -19,7 +19,7 @@ LRESULT DefaultFor(DialogRun* run, UINT message, WPARAM wParam) {
     case WM_PAINT:
         // The dialog's own background, in the area being repainted.
         if (run->paintRegion)
-            CanvasClearUnder(run->canvas, run->paintRegion);
+            CanvasClear(run->canvas, CanvasLayer::kUnder, run->paintRegion);
         return 0;
     case WM_SYSCOMMAND:
         switch (wParam & 0xFFF0) {

@@ -3,10 +3,6 @@
 
 namespace sim::internal {
 
-// The sim has no fonts: a dialog that asks for no scale of its own is laid
-// out at the base units of the platform's usual 8-point dialog face.
-constexpr DialogScale kPlatformScale{6, 13};
-
 bool IsButtonOfKind(const Window* w, std::initializer_list<ButtonKind> kinds) {
     if (!w || w->className != "button")
         return false;
@@ -37,7 +33,8 @@ void CancelCaptureWithin(const Window* w) {
 }
 
 Window* CreateDialogWindow(CDialog& dlg, const DlgTemplate& tpl) {
-    const DialogScale scale = dlg.GetFixedScale().IsSet() ? dlg.GetFixedScale() : kPlatformScale;
+    // The sim has no fonts to measure.
+    const DialogScale scale = dlg.GetFixedScale().IsSet() ? dlg.GetFixedScale() : kUsualDialogScale;
     auto owned = std::make_unique<Window>();
     Window* w = owned.get();
     w->hwnd = reinterpret_cast<HWND>(NewHandle());

@@ -25,6 +25,12 @@ HWND launchGame(TestContext& t, GameProcess& game) {
     return window;
 }
 
+HWND launchGameWithArt(TestContext& t, GameProcess& game, GameArt& art) {
+    if (!t.checkf(art.load(t.options().gameExe), "game pictures: %s", art.error().c_str()))
+        return nullptr;
+    return launchGame(t, game);
+}
+
 HWND sharedGame(TestContext& t, DWORD* processId) {
     std::unique_ptr<GameProcess>& process = sharedProcess();
     HWND window = process ? findProcessWindow(process->id(), kGameTitle) : nullptr;

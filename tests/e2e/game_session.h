@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game_process.h"
+#include "player_art.h"
 #include "test_runner.h"
 
 namespace e2e {
@@ -13,6 +14,9 @@ constexpr DWORD kExitTimeoutMs = 10000;
 
 // Starts a game of its own for a test; nullptr (and a failure) if no window.
 HWND launchGame(TestContext& t, GameProcess& game);
+// The same for a test that watches the game's pictures: reads them from the
+// game's program first; nullptr (and a failure) if they or the window are missing.
+HWND launchGameWithArt(TestContext& t, GameProcess& game, GameArt& art);
 
 // One game shared by the tests that only look at the opened window, so each
 // of them does not pay for a start. Started again if it has gone.

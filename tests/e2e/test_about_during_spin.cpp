@@ -51,10 +51,8 @@ bool waitForFrame(WheelWatcher& watcher, double deadline) {
 
 E2E_TEST("about.during_spin_wheel_waits_then_turns_on") {
     GameArt art;
-    if (!t.check(art.load(t.options().gameExe), art.error()))
-        return;
     GameProcess game;
-    HWND window = launchGame(t, game);
+    HWND window = launchGameWithArt(t, game, art);
     if (!window)
         return;
     Player player(window, art);

@@ -81,10 +81,8 @@ HWND labelWithText(HWND window, const char* text) {
 
 E2E_TEST("pictures.blanks_bands_and_repaints") {
     GameArt art;
-    if (!t.checkf(art.load(t.options().gameExe), "game pictures: %s", art.error().c_str()))
-        return;
     GameProcess game;
-    HWND window = launchGame(t, game);
+    HWND window = launchGameWithArt(t, game, art);
     if (!window)
         return;
     expectBlankWheels(t, window, art, "opened");

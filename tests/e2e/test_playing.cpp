@@ -36,10 +36,6 @@ const char* const kEndOfGameQuestion =
 const char* const kEndOfGameHint =
     "Press  ' Play Again '  to start a new game.     Press  ' Exit '  to close.";
 
-bool loadArt(TestContext& t, GameArt& art) {
-    return t.check(art.load(t.options().gameExe), art.error());
-}
-
 bool enabled(HWND window, int id) {
     return IsWindowEnabled(GetDlgItem(window, id)) != 0;
 }
@@ -196,10 +192,8 @@ std::string numberBoxText(HWND window, int wheel) {
 // game, whose run comes first, plays one and the 64-bit game three.
 E2E_TEST("playing.wins_nest_game_windows") {
     GameArt art;
-    if (!loadArt(t, art))
-        return;
     GameProcess game;
-    HWND first = launchGame(t, game);
+    HWND first = launchGameWithArt(t, game, art);
     if (!first)
         return;
     constexpr int kWins = sizeof(void*) == 8 ? 3 : 1;
@@ -255,10 +249,8 @@ E2E_TEST("playing.wins_nest_game_windows") {
 
 E2E_TEST("playing.miss_then_try_again") {
     GameArt art;
-    if (!loadArt(t, art))
-        return;
     GameProcess game;
-    HWND window = launchGame(t, game);
+    HWND window = launchGameWithArt(t, game, art);
     if (!window)
         return;
     Player player(window, art);

@@ -58,10 +58,8 @@ bool matchWhilePictured(TestContext& t, Player& player, HWND window, const GameA
 
 void playAndCapture(TestContext& t) {
     GameArt art;
-    if (!t.check(art.load(t.options().gameExe), art.error()))
-        return;
     GameProcess game;
-    HWND window = launchGame(t, game);
+    HWND window = launchGameWithArt(t, game, art);
     if (!window)
         return;
     savePicture(t, window, "1-opened");
