@@ -66,7 +66,7 @@ run-wine: win64
 demo: win64
 	@scripts/run-demo
 
-screenshots: win64
+screenshots: win64 native
 	@scripts/update-screenshots
 
 bench: all

@@ -1,11 +1,15 @@
 // Benchmarks of the game under Wine, printed as a small table:
-//   bench_driver.exe [--desktop=NAME] [--runs=N] [--figures=FILE] quintaro.exe empty_dialog.exe
+//   bench_driver.exe [--desktop=NAME] [--runs=N] [--games=N] [--wins=N]
+//                    [--only=timing|memory] [--figures=FILE] quintaro.exe empty_dialog.exe
 // With --figures the main figures also go to FILE, one "name<TAB>value" a line,
 // so that bench/run can set the runs of the two builds side by side.
 // Frame pacing: one turn of wheel 1 timed on the screen against frames x delay.
 // Start-up: process start to painted window, for the game and an empty dialog.
+// Memory: the game's private bytes and working set after its start, after
+// games with "Try Again" and after each win nesting a new game window.
 #include "frame_pacing.h"
 #include "game_process.h"
+#include "memory_use.h"
 #include "own_desktop.h"
 #include "startup_time.h"
 
@@ -90,6 +94,47 @@ bool reportStartup(const std::string& gameExe, const std::string& dialogExe,
     return true;
 }
 
+std::string objectCount(long count) {
+    return count < 0 ? "n/a" : std::to_string(count);
+}
+
+bool reportMemory(const std::string& gameExe, const e2e::GameArt& art, int games, int wins) {
+    constexpr double kMB = 1e6;
+    std::printf("Memory of the game process (MB = 1,000,000 bytes; GDI/USER objects: n/a where "
+                "Wine does not report them)\n");
+    std::printf("  %-30s %7s %12s %12s %6s %6s\n", "when", "windows", "private MB", "working MB",
+                "GDI", "USER");
+    std::fflush(stdout);
+    const auto print = [&](const MemorySample& s) {
+        std::printf("  %-30s %7d %12.1f %12.1f %6s %6s\n", s.when.c_str(), s.gameWindows,
+                    s.privateBytes / kMB, s.workingSet / kMB, objectCount(s.gdiObjects).c_str(),
+                    objectCount(s.userObjects).c_str());
+        std::fflush(stdout);
+    };
+    std::vector<MemorySample> samples;
+    std::string error;
+    if (!measureMemoryUse(gameExe, art, games, wins, print, &samples, &error)) {
+        std::printf("memory: %s\n", error.c_str());
+        return false;
+    }
+    // Each nested window against the one before the first win.
+    const MemorySample& before = samples[samples.size() - 1 - wins];
+    const MemorySample& after = samples.back();
+    if (wins > 0) {
+        const double perWindow =
+            (static_cast<double>(after.privateBytes) - before.privateBytes) / wins / kMB;
+        const double perWindowSet =
+            (static_cast<double>(after.workingSet) - before.workingSet) / wins / kMB;
+        std::printf("  %-30s %20.1f %12.1f\n", "per game window", perWindow, perWindowSet);
+        figures.push_back({"private MB per game window", perWindow});
+        figures.push_back({"working set MB per game window", perWindowSet});
+        std::printf("  %-30s %20.1f   (1,964 frames of 72 x 72 at 24 bits; goal <= 35 MB "
+                    "per window)\n\n",
+                    "its reel strips as pictures", stripPictureBytes() / kMB);
+    }
+    return true;
+}
+
 bool writeFigures(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file)
@@ -107,9 +152,18 @@ int main(int argc, char** argv) {
     std::vector<std::string> exes;
     std::string figuresPath;
     int runs = 5;
+    int games = 20;
+    int wins = 10;
+    std::string only;
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--desktop=", 10) == 0)
             desktop = argv[i] + 10;
+        else if (std::strncmp(argv[i], "--games=", 8) == 0)
+            games = std::max(0, std::atoi(argv[i] + 8));
+        else if (std::strncmp(argv[i], "--wins=", 7) == 0)
+            wins = std::max(0, std::atoi(argv[i] + 7));
+        else if (std::strncmp(argv[i], "--only=", 7) == 0)
+            only = argv[i] + 7;
         else if (std::strncmp(argv[i], "--figures=", 10) == 0)
             figuresPath = e2e::windowsPath(argv[i] + 10);
         else if (std::strncmp(argv[i], "--runs=", 7) == 0)
@@ -118,8 +172,9 @@ int main(int argc, char** argv) {
             exes.push_back(e2e::windowsPath(argv[i]));
     }
     if (exes.size() != 2) {
-        std::fprintf(stderr, "usage: bench_driver [--desktop=NAME] [--runs=N] [--figures=FILE] "
-                             "quintaro.exe empty_dialog.exe\n");
+        std::fprintf(stderr, "usage: bench_driver [--desktop=NAME] [--runs=N] [--games=N] "
+                             "[--wins=N] [--only=timing|memory] [--figures=FILE] quintaro.exe "
+                             "empty_dialog.exe\n");
         return 2;
     }
     int status = 0;
@@ -130,12 +185,16 @@ int main(int argc, char** argv) {
         std::printf("%s\n", art.error().c_str());
         return 1;
     }
-    const bool paced = reportPacing(exes[0], art);
-    const bool started = reportStartup(exes[0], exes[1], art, runs);
+    const bool timing = only.empty() || only == "timing";
+    const bool memory = only.empty() || only == "memory";
+    const bool paced = !timing || reportPacing(exes[0], art);
+    const bool started = !timing || reportStartup(exes[0], exes[1], art, runs);
+    std::fflush(stdout);
+    const bool held = !memory || reportMemory(exes[0], art, games, wins);
     std::fflush(stdout);
     if (!figuresPath.empty() && !writeFigures(figuresPath)) {
         std::printf("cannot write %s\n", figuresPath.c_str());
         return 1;
     }
-    return paced && started ? 0 : 1;
+    return paced && started && held ? 0 : 1;
 }

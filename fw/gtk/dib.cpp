@@ -67,6 +67,24 @@ uint32_t PixelAt(const uint8_t* row, int x, int bits, const std::vector<uint32_t
 
 } // namespace
 
+bool DibSize(const uint8_t* data, size_t size, int& width, int& height) {
+    ResReader r(data, size);
+    DibHeader h;
+    if (!ReadHeader(r, h))
+        return false;
+    const size_t colours = h.bits > 8 ? 0 : h.coloursUsed ? h.coloursUsed : 1u << h.bits;
+    if (colours > 256)
+        return false;
+    // The whole bitmap must be there, as the later decoding needs it.
+    const size_t start = r.offset() + colours * h.paletteEntrySize;
+    const size_t needed = Stride(h.width, h.bits) * size_t(h.height);
+    if (start > size || size - start < needed)
+        return false;
+    width = h.width;
+    height = h.height;
+    return true;
+}
+
 cairo_surface_t* DecodeDib(const uint8_t* data, size_t size, bool icon) {
     ResReader r(data, size);
     DibHeader h;
@@ -106,9 +124,19 @@ cairo_surface_t* DecodeDib(const uint8_t* data, size_t size, bool icon) {
         const uint8_t* row = pixels + stride * size_t(stored);
         const uint8_t* maskRow = mask + maskStride * size_t(stored);
         uint32_t* line = reinterpret_cast<uint32_t*>(out + size_t(outStride) * size_t(y));
-        for (int x = 0; x < h.width; ++x) {
-            const bool transparent = icon && ((maskRow[x / 8] >> (7 - x % 8)) & 1);
-            line[x] = transparent ? 0 : 0xFF000000u | PixelAt(row, x, h.bits, palette);
+        if (!icon && h.bits == 8) {
+            // The game's art: one palette look-up a pixel.
+            for (int x = 0; x < h.width; ++x)
+                line[x] = 0xFF000000u | (row[x] < palette.size() ? palette[row[x]] : 0);
+        } else if (!icon && h.bits == 24) {
+            for (int x = 0; x < h.width; ++x, row += 3)
+                line[x] =
+                    0xFF000000u | uint32_t(row[0]) | uint32_t(row[1]) << 8 | uint32_t(row[2]) << 16;
+        } else {
+            for (int x = 0; x < h.width; ++x) {
+                const bool transparent = icon && ((maskRow[x / 8] >> (7 - x % 8)) & 1);
+                line[x] = transparent ? 0 : 0xFF000000u | PixelAt(row, x, h.bits, palette);
+            }
         }
     }
     cairo_surface_mark_dirty(surface);

@@ -12,3 +12,7 @@
 // icon image (whose header gives the double height of the colour rows and
 // the mask below them), pass icon = true: the AND mask becomes transparency.
 cairo_surface_t* DecodeDib(const uint8_t* data, size_t size, bool icon);
+
+// The width and height of the bitmap from its header alone; false when the
+// header cannot be read.
+bool DibSize(const uint8_t* data, size_t size, int& width, int& height);

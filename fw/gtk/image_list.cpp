@@ -1,14 +1,31 @@
-// Image lists: pictures of one size, drawn by index.
+// Image lists: pictures of one size, drawn by index. Adding an image only
+// notes where its bits are; the picture is cut from the bitmap when it is
+// first drawn and then kept for every list that holds the same image.
+#include <map>
+#include <tuple>
 #include <vector>
 
+#include "fw/gtk/dib.h"
 #include "fw/gtk/resources.h"
 #include "fw/gtk/surface_dc.h"
 
 namespace {
 
+// Where an image comes from: its bitmap's bits, its left edge in the
+// bitmap, its size and the colour that becomes black.
+struct ImageSource {
+    const uint8_t* data;
+    size_t size;
+    int left, cx, cy;
+    uint32_t mask;
+
+    auto Key() const { return std::tie(data, left, cx, cy, mask); }
+    bool operator<(const ImageSource& other) const { return Key() < other.Key(); }
+};
+
 struct ImageList {
     int cx, cy;
-    std::vector<cairo_surface_t*> images;
+    std::vector<ImageSource> images;
 };
 
 ImageList* ListOf(void* handle) {
@@ -37,6 +54,22 @@ cairo_surface_t* CutImage(cairo_surface_t* bitmap, int left, int cx, int cy, uin
     return image;
 }
 
+// The pictures drawn so far. The bits they come from are the program's own
+// and never change, so each picture is kept for the rest of the run.
+cairo_surface_t* PictureOf(const ImageSource& source) {
+    static std::map<ImageSource, cairo_surface_t*> pictures;
+    auto it = pictures.find(source);
+    if (it != pictures.end())
+        return it->second;
+    cairo_surface_t* bitmap = DecodeDib(source.data, source.size, false);
+    if (!bitmap)
+        return nullptr;
+    cairo_surface_t* picture = CutImage(bitmap, source.left, source.cx, source.cy, source.mask);
+    cairo_surface_destroy(bitmap);
+    pictures.emplace(source, picture);
+    return picture;
+}
+
 } // namespace
 
 BOOL CImageList::Create(int cx, int cy, UINT, int, int) {
@@ -50,16 +83,17 @@ BOOL CImageList::Create(int cx, int cy, UINT, int, int) {
 // A bitmap wider than one image adds one image per image width it holds.
 int CImageList::Add(CBitmap* pbmImage, COLORREF crMask) {
     ImageList* list = ListOf(m_hImageList);
-    cairo_surface_t* bitmap =
-        pbmImage ? BitmapSurface(static_cast<HBITMAP>(pbmImage->m_hObject)) : nullptr;
+    const BitmapBits* bitmap =
+        pbmImage ? BitmapOf(static_cast<HBITMAP>(pbmImage->m_hObject)) : nullptr;
     if (!list || !bitmap)
         return -1;
     // COLORREF keeps red in the low byte, the picture in the high one.
     const uint32_t mask = (crMask & 0xFF) << 16 | (crMask & 0xFF00) | (crMask >> 16 & 0xFF);
     const int first = int(list->images.size());
-    const int parts = cairo_image_surface_get_width(bitmap) / list->cx;
+    const int parts = bitmap->width / list->cx;
     for (int part = 0; part < parts; ++part)
-        list->images.push_back(CutImage(bitmap, part * list->cx, list->cx, list->cy, mask));
+        list->images.push_back(
+            ImageSource{bitmap->data, bitmap->size, part * list->cx, list->cx, list->cy, mask});
     return parts > 0 ? first : -1;
 }
 
@@ -67,7 +101,10 @@ BOOL CImageList::Draw(CDC* pDC, int nImage, POINT pt, UINT) {
     ImageList* list = ListOf(m_hImageList);
     if (!list || !pDC || nImage < 0 || nImage >= int(list->images.size()))
         return FALSE;
-    DrawPicture(SurfaceOf(pDC->m_hDC), list->images[size_t(nImage)], int(pt.x), int(pt.y));
+    cairo_surface_t* picture = PictureOf(list->images[size_t(nImage)]);
+    if (!picture)
+        return FALSE;
+    DrawPicture(SurfaceOf(pDC->m_hDC), picture, int(pt.x), int(pt.y));
     return TRUE;
 }
 
@@ -80,8 +117,6 @@ BOOL CImageList::DeleteImageList() {
     ImageList* list = ListOf(m_hImageList);
     if (!list)
         return FALSE;
-    for (cairo_surface_t* image : list->images)
-        cairo_surface_destroy(image);
     delete list;
     m_hImageList = nullptr;
     return TRUE;

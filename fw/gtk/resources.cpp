@@ -49,8 +49,8 @@ std::map<UINT, IconImages>& Icons() {
     return icons;
 }
 
-std::set<cairo_surface_t*>& Bitmaps() {
-    static std::set<cairo_surface_t*> bitmaps;
+std::set<BitmapBits*>& Bitmaps() {
+    static std::set<BitmapBits*> bitmaps;
     return bitmaps;
 }
 
@@ -91,9 +91,9 @@ const IconImages* IconOf(HICON icon) {
     return nullptr;
 }
 
-cairo_surface_t* BitmapSurface(HBITMAP bitmap) {
-    cairo_surface_t* surface = reinterpret_cast<cairo_surface_t*>(bitmap);
-    return Bitmaps().count(surface) ? surface : nullptr;
+const BitmapBits* BitmapOf(HBITMAP bitmap) {
+    BitmapBits* bits = reinterpret_cast<BitmapBits*>(bitmap);
+    return Bitmaps().count(bits) ? bits : nullptr;
 }
 
 HICON CWinApp::LoadIcon(UINT nIDResource) const {
@@ -110,22 +110,23 @@ HBITMAP AfxLoadBitmap(HINSTANCE hInst, UINT nID) {
     const ResourceEntry* entry = hInst ? FindEntry(kRtBitmap, nID) : nullptr;
     if (!entry)
         return nullptr;
-    cairo_surface_t* surface = DecodeDib(entry->data.data(), entry->data.size(), false);
-    if (!surface)
+    // Start-up loads some two thousand bitmaps: only the header is read now.
+    int width = 0, height = 0;
+    if (!DibSize(entry->data.data(), entry->data.size(), width, height))
         return nullptr;
-    Bitmaps().insert(surface);
-    return reinterpret_cast<HBITMAP>(surface);
+    BitmapBits* bits = new BitmapBits{entry->data.data(), entry->data.size(), width, height};
+    Bitmaps().insert(bits);
+    return reinterpret_cast<HBITMAP>(bits);
 }
 
 BOOL CGdiObject::DeleteObject() {
     if (!m_hObject)
         return FALSE;
-    cairo_surface_t* surface = BitmapSurface(static_cast<HBITMAP>(m_hObject));
+    BitmapBits* bits = reinterpret_cast<BitmapBits*>(m_hObject);
     m_hObject = nullptr;
-    if (!surface)
+    if (!Bitmaps().erase(bits))
         return FALSE;
-    Bitmaps().erase(surface);
-    cairo_surface_destroy(surface);
+    delete bits;
     return TRUE;
 }
 

@@ -24,5 +24,12 @@ struct IconImages {
 const IconImages* IconOf(HICON icon);
 HICON LoadIconResource(UINT id);
 
-// The picture of a bitmap handle that AfxLoadBitmap gave; null otherwise.
-cairo_surface_t* BitmapSurface(HBITMAP bitmap);
+// A loaded bitmap: its packed bits where the program's resources hold them,
+// read only when a picture of it is first drawn.
+struct BitmapBits {
+    const uint8_t* data;
+    size_t size;
+    int width, height;
+};
+// The bitmap of a handle that AfxLoadBitmap gave; null otherwise.
+const BitmapBits* BitmapOf(HBITMAP bitmap);

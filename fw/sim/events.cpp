@@ -20,13 +20,6 @@ WPARAM Command(int id) {
     return WPARAM(id & 0xFFFF) | WPARAM(BN_CLICKED) << 16;
 }
 
-Window* ControlOf(Window* dlg, int id) {
-    for (Window* control : dlg->controls)
-        if (control->id == id)
-            return control;
-    return nullptr;
-}
-
 // The auto styles change their own check state before the click reports.
 void ToggleSelf(Window* button) {
     if (IsButtonOfKind(button, {kBsAutoCheckBox}))
@@ -54,13 +47,12 @@ Window* InputTarget(const Event& e) {
     return w && w == front && w->enabled ? w : nullptr;
 }
 
-void DispatchInput(const Event& e, bool dialogKeys) {
+void DispatchInput(const Event& e, Window* w, bool dialogKeys) {
     if (e.kind == EventKind::Look) {
         const std::function<void()> look = S().looks[size_t(e.code)];
         look();
         return;
     }
-    Window* w = InputTarget(e);
     if (!w) {
         if (e.kind == EventKind::Release)
             S().capture = nullptr;
@@ -71,33 +63,65 @@ void DispatchInput(const Event& e, bool dialogKeys) {
         Window* control = ControlOf(w, e.code);
         const bool clickable =
             control && control->className == "button" && !IsButtonOfKind(control, {kBsGroupBox});
-        S().capture = clickable && ClickMayReach(control) ? control->hwnd : nullptr;
+        const bool reached = control && ClickMayReach(control);
+        S().capture = clickable && reached ? control->hwnd : nullptr;
+        // Buttons and edit boxes take the focus when pressed.
+        if (reached && (clickable || control->className == "edit"))
+            w->focus = control->hwnd;
         break;
     }
     case EventKind::Release: {
         Window* control = ControlOf(w, e.code);
         const bool pressed = control && S().capture == control->hwnd;
         S().capture = nullptr;
-        if (pressed && ClickMayReach(control)) {
-            ToggleSelf(control);
-            Send(w, WM_COMMAND, Command(e.code), reinterpret_cast<LPARAM>(control->hwnd));
-        }
+        if (pressed && ClickMayReach(control))
+            Click(control);
         break;
     }
     case EventKind::KeyDown:
-        // The dialog keyboard handling of a modal loop: Escape cancels.
-        if (dialogKeys && e.code == kVkEscape) {
-            CWnd* cancel = w->object->GetDlgItem(IDCANCEL);
-            Send(w, WM_COMMAND, Command(IDCANCEL),
-                 reinterpret_cast<LPARAM>(cancel ? cancel->m_hWnd : nullptr));
-        }
+    case EventKind::KeyUp:
+        HandleKey(w, e.code, e.kind == EventKind::KeyDown, dialogKeys);
         break;
     case EventKind::SysCommand:
         Send(w, WM_SYSCOMMAND, WPARAM(e.code), 0);
         break;
     default:
-        break; // key releases and mouse moves change nothing
+        break; // mouse moves change nothing
     }
+}
+
+Taken TakenKind(EventKind kind) {
+    switch (kind) {
+    case EventKind::Press:
+        return Taken::Press;
+    case EventKind::Release:
+        return Taken::Release;
+    case EventKind::KeyDown:
+        return Taken::KeyDown;
+    case EventKind::KeyUp:
+        return Taken::KeyUp;
+    case EventKind::Paint:
+        return Taken::Paint;
+    case EventKind::SysCommand:
+        return Taken::SysCommand;
+    case EventKind::Look:
+        return Taken::Look;
+    default:
+        return Taken::Move;
+    }
+}
+
+// Tells the watcher of the event, handles it, and tells the watcher again.
+template <class Handle> void Handling(const TakenEvent& event, Handle handle) {
+    if (S().beforeTaking)
+        S().beforeTaking(event);
+    handle();
+    if (S().afterTaking)
+        S().afterTaking(event);
+}
+
+CWnd* ObjectOf(const Window* w) {
+    return w ? w->object : nullptr;
 }
 
 // Due paint requests make their windows invalid; they are painted later.
@@ -124,6 +148,19 @@ Window* WindowToPaint() {
 
 } // namespace
 
+Window* ControlOf(Window* dlg, int id) {
+    for (Window* control : dlg->controls)
+        if (control->id == id)
+            return control;
+    return nullptr;
+}
+
+void Click(Window* control) {
+    ToggleSelf(control);
+    Send(control->dialog, WM_COMMAND, Command(control->id),
+         reinterpret_cast<LPARAM>(control->hwnd));
+}
+
 bool TakeOne(bool dialogKeys) {
     State& s = S();
     MarkDuePaints();
@@ -131,19 +168,31 @@ bool TakeOne(bool dialogKeys) {
         const Posted p = s.posted.front();
         s.posted.pop_front();
         // A window taken down meanwhile no longer receives it.
-        if (Window* w = Find(p.target); w && (w->open || !w->IsDialog()))
-            Send(w, p.message, p.wParam, p.lParam);
+        Window* w = Find(p.target);
+        if (w && !w->open && w->IsDialog())
+            w = nullptr;
+        const int code = p.message == WM_COMMAND ? int(p.wParam & 0xFFFF) : int(p.message);
+        Handling({Taken::Posted, code, ObjectOf(w), dialogKeys, s.now}, [&] {
+            if (w)
+                Send(w, p.message, p.wParam, p.lParam);
+        });
         return true;
     }
     if (!s.events.empty() && s.events.front().at <= s.now) {
         const Event e = s.events.front();
         s.events.erase(s.events.begin());
-        DispatchInput(e, dialogKeys);
+        Window* w = e.kind == EventKind::Look ? nullptr : InputTarget(e);
+        Handling({TakenKind(e.kind), e.code, ObjectOf(w), dialogKeys, s.now}, [&] {
+            if (w || e.kind == EventKind::Look)
+                DispatchInput(e, w, dialogKeys);
+            else if (e.kind == EventKind::Release)
+                S().capture = nullptr;
+        });
         return true;
     }
     if (Window* w = WindowToPaint()) {
         w->needsPaint = false;
-        Send(w, WM_PAINT, 0, 0);
+        Handling({Taken::Paint, 0, w->object, dialogKeys, s.now}, [&] { Send(w, WM_PAINT, 0, 0); });
         return true;
     }
     return false;
@@ -212,6 +261,12 @@ void ScheduleLook(long long atMs, std::function<void()> look) {
 void ScheduleBurst(long long atMs, int count) {
     for (int i = 0; i < count; ++i)
         Schedule(atMs, EventKind::Dummy, 0, nullptr);
+}
+
+void WatchEvents(std::function<void(const TakenEvent&)> before,
+                 std::function<void(const TakenEvent&)> after) {
+    S().beforeTaking = std::move(before);
+    S().afterTaking = std::move(after);
 }
 
 size_t PendingEvents() {

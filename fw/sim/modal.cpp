@@ -167,7 +167,10 @@ INT_PTR CDialog::DoModal() {
         }
     } takedown{hwnd};
 
-    OnInitDialog();
+    // True: the platform gives the focus to the first control that takes it.
+    if (OnInitDialog())
+        if (Window* opened = Find(hwnd))
+            SetFirstFocus(opened);
     Loop([hwnd] {
         const Window* w = Find(hwnd);
         return w && !w->ended;
@@ -205,7 +208,10 @@ bool Open(CDialog& dialog) {
         return false;
     w->opened = true;
     PushDialog(w, CWndBackend::Parent(dialog));
-    dialog.OnInitDialog();
+    const HWND hwnd = w->hwnd;
+    if (dialog.OnInitDialog())
+        if (Window* opened = Find(hwnd))
+            SetFirstFocus(opened);
     return true;
 }
 

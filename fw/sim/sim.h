@@ -17,11 +17,23 @@
 //   first, then input in time order, then paint requests, which merge per
 //   window until painted. The sim never invalidates a window by itself: a
 //   paint happens only when a test schedules one.
+// - Each dialog has a keyboard focus: when it opens, the first control in
+//   template order with a tab stop that is enabled; a press of the mouse on
+//   a button or an edit box moves it there; disabling the control that has
+//   it leaves the dialog without one.
 // - A dialog's modal loop handles one event at a time with the dialog
-//   keyboard handling (Escape sends IDCANCEL); when nothing is due it moves
-//   the clock to the next event; when the script is exhausted it returns -1.
-//   AfxPumpWaitingMessage takes at most one due event and never moves the
-//   clock; it applies no keyboard handling (a key is just consumed).
+//   keyboard handling: Tab and Shift+Tab move the focus to the next or
+//   previous enabled control with a tab stop; the arrows move it within the
+//   focused control's group (buttons and edit boxes, skipping disabled ones;
+//   an edit box keeps its arrows), and an auto radio button reached that way
+//   is clicked; Enter clicks the focused push button, or else sends IDOK
+//   unless the IDOK button is disabled; Escape sends IDCANCEL. When nothing
+//   is due the loop moves the clock to the next event; when the script is
+//   exhausted it returns -1. AfxPumpWaitingMessage takes at most one due
+//   event and never moves the clock; it applies no dialog keyboard handling.
+// - Space is the focused button's own key, in a loop and in the pump alike:
+//   its press pushes the button, its release clicks it, as a mouse click
+//   would.
 // - The default processing of the Close system command closes the dialog
 //   the platform's way: WM_CLOSE posts the IDCANCEL command, so it is
 //   handled by the next event taken. Minimize and Restore set the iconic
@@ -79,7 +91,16 @@ int ExitStatus();
 // `window` null means the window in front when the event is handled; a named
 // window that is not in front and enabled then drops its input.
 
+constexpr int kVkTab = 0x09;
+constexpr int kVkReturn = 0x0D;
 constexpr int kVkEscape = 0x1B;
+constexpr int kVkSpace = 0x20;
+constexpr int kVkLeft = 0x25;
+constexpr int kVkUp = 0x26;
+constexpr int kVkRight = 0x27;
+constexpr int kVkDown = 0x28;
+// Added to a key: pressed with Shift held (Shift+Tab).
+constexpr int kWithShift = 0x10000;
 
 void ScheduleClick(long long atMs, int controlId, const CWnd* window = nullptr);
 void SchedulePress(long long atMs, int controlId, const CWnd* window = nullptr);
@@ -98,6 +119,26 @@ void ScheduleLook(long long atMs, std::function<void()> look);
 void ScheduleBurst(long long atMs, int count);
 // Events not yet handled, paint requests included.
 size_t PendingEvents();
+
+// The control with the keyboard focus in the dialog (the front one when
+// null); 0 when it has none.
+int FocusedId(const CWnd* window = nullptr);
+
+// ---- Watching the platform take events -------------------------------------
+
+enum class Taken { Press, Release, KeyDown, KeyUp, Paint, SysCommand, Move, Look, Posted };
+struct TakenEvent {
+    Taken kind;
+    int code;           // control id, key, system command, or a posted command's id
+    const CWnd* window; // the dialog it goes to; null for input that no window takes
+    bool dialogKeys;    // taken by a modal loop rather than by AfxPumpWaitingMessage
+    long long atMs;
+};
+// `before` runs as each event is taken, ahead of its handling; `after` once
+// it has been handled, unless that ended the process. Empty functions stop
+// watching.
+void WatchEvents(std::function<void(const TakenEvent&)> before,
+                 std::function<void(const TakenEvent&)> after);
 
 // ---- Modal runs -------------------------------------------------------------
 

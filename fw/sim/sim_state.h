@@ -16,6 +16,7 @@
 
 namespace sim::internal {
 
+constexpr DWORD kWsTabStop = 0x00010000L;
 #ifndef WS_DISABLED
 constexpr DWORD WS_DISABLED = 0x08000000L;
 #endif
@@ -68,6 +69,7 @@ struct Window {
     INT_PTR result = -1;
     HWND owner = nullptr;
     bool ownerDisabled = false; // this run disabled its owner
+    HWND focus = nullptr;       // the control with the keyboard focus
 
     bool IsDialog() const { return dialog == nullptr; }
 };
@@ -131,6 +133,8 @@ struct State {
     std::map<const void*, ImageListInfo> imageLists;
     std::vector<DrawCall> drawLog;
 
+    std::function<void(const TakenEvent&)> beforeTaking, afterTaking;
+
     std::function<int()> randomSource;
     std::vector<unsigned> seeds;
     int exitStatus = -1;
@@ -173,6 +177,14 @@ long long NextEventTime();
 void DropEventsFor(const CWnd* target);
 // Input due in (from, to] went to a scripted dialog in front: dropped.
 void DropInputBetween(long long from, long long to);
+
+// The keyboard (keyboard.cpp): the focus a dialog starts with, and the keys
+// of the dialog manager and of the focused button.
+void SetFirstFocus(Window* dlg);
+void HandleKey(Window* dlg, int vk, bool down, bool dialogKeys);
+// A button that reports its click, as a mouse click or Space makes it.
+void Click(Window* control);
+Window* ControlOf(Window* dlg, int id);
 
 // Surfaces (gdi.cpp). LogDraw is false for a surface the sim does not know.
 HDC NewSurface(HWND window, bool handedOut);

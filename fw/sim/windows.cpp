@@ -135,8 +135,12 @@ BOOL CWnd::EnableWindow(BOOL bEnable) {
     if (!w)
         return FALSE;
     const BOOL wasDisabled = !w->enabled;
-    if (!bEnable)
+    if (!bEnable) {
         CancelCaptureWithin(w);
+        // A disabled control cannot keep the focus; none takes it over.
+        if (!w->IsDialog() && w->dialog->focus == w->hwnd)
+            w->dialog->focus = nullptr;
+    }
     w->enabled = bEnable != FALSE;
     return wasDisabled;
 }

@@ -1,6 +1,8 @@
-// Every way the player leaves ends the process at once with status 1.
+// Every way the player leaves ends the process at once with status 1, also
+// in the middle of a spin.
 #include "game_session.h"
 #include "mouse_keys.h"
+#include "player.h"
 #include "test_runner.h"
 #include "window_query.h"
 
@@ -35,12 +37,40 @@ bool toFront(TestContext& t, HWND window) {
     return t.check(bringToFront(window), "the game window does not come to the front");
 }
 
+bool spinWheelOne(TestContext& t, HWND window) {
+    GameArt art;
+    Player player(window, art);
+    return t.check(player.drawNumbers() && player.startSpin(0), player.error());
+}
+
+// The same with wheel 1 turning when the player leaves.
+template <class Leave> void expectLeavingMidSpin(TestContext& t, Leave leave) {
+    expectLeaving(t, [&](HWND window) { return spinWheelOne(t, window) && leave(window); });
+}
+
+bool clickExit(TestContext& t, HWND window) {
+    return t.check(clickWindow(GetDlgItem(window, IDCANCEL)), "cannot click \"Exit\"");
+}
+
+bool findCloseBox(TestContext& t, HWND window, POINT* closeBox) {
+    return t.check(findCaptionPart(window, HTCLOSE, closeBox), "the window reports no close box");
+}
+
+bool clickCloseBox(TestContext& t, POINT closeBox) {
+    return t.check(clickAt(closeBox), "cannot click the close box");
+}
+
+bool pressAltF4(TestContext& t, HWND window) {
+    if (!toFront(t, window))
+        return false;
+    pressWithAlt(VK_F4);
+    return true;
+}
+
 } // namespace
 
 E2E_TEST("exit.button_click") {
-    expectLeaving(t, [&](HWND window) {
-        return t.check(clickWindow(GetDlgItem(window, IDCANCEL)), "cannot click \"Exit\"");
-    });
+    expectLeaving(t, [&](HWND window) { return clickExit(t, window); });
 }
 
 E2E_TEST("exit.escape_key") {
@@ -53,19 +83,29 @@ E2E_TEST("exit.escape_key") {
 }
 
 E2E_TEST("exit.alt_f4_key") {
-    expectLeaving(t, [&](HWND window) {
-        if (!toFront(t, window))
-            return false;
-        pressWithAlt(VK_F4);
-        return true;
-    });
+    expectLeaving(t, [&](HWND window) { return pressAltF4(t, window); });
 }
 
 E2E_TEST("exit.close_box_click") {
     expectLeaving(t, [&](HWND window) {
         POINT closeBox{};
-        return t.check(findCaptionPart(window, HTCLOSE, &closeBox),
-                       "the window reports no close box") &&
-               t.check(clickAt(closeBox), "cannot click the close box");
+        return findCloseBox(t, window, &closeBox) && clickCloseBox(t, closeBox);
     });
+}
+
+E2E_TEST("exit.mid_spin.button_click") {
+    expectLeavingMidSpin(t, [&](HWND window) { return clickExit(t, window); });
+}
+
+E2E_TEST("exit.mid_spin.close_box_click") {
+    // Found before the spin: a turning wheel answers one question per frame.
+    expectLeaving(t, [&](HWND window) {
+        POINT closeBox{};
+        return findCloseBox(t, window, &closeBox) && spinWheelOne(t, window) &&
+               clickCloseBox(t, closeBox);
+    });
+}
+
+E2E_TEST("exit.mid_spin.alt_f4_key") {
+    expectLeavingMidSpin(t, [&](HWND window) { return pressAltF4(t, window); });
 }

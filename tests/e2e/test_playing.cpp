@@ -1,6 +1,6 @@
-// Whole games played by the automated player: a win with its banner, the
-// end-of-game dialog and "Play Again"; a miss and "Try Again"; the speed of
-// each wheel at each level, as the player sees it turn.
+// Whole games played by the automated player: wins in a row, each with its
+// banner, the end-of-game dialog and "Play Again"; a miss and "Try Again";
+// the speed of each wheel at each level, as the player sees it turn.
 #include "game_session.h"
 #include "mouse_keys.h"
 #include "player.h"
@@ -9,7 +9,9 @@
 #include "window_query.h"
 #include "res/resource.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 using namespace e2e;
@@ -115,20 +117,27 @@ void expectEndOfGameDialog(TestContext& t, HWND dialog, HWND game) {
     t.checkf(hint, "the dialog does not say \"%s\"", kEndOfGameHint);
 }
 
-} // namespace
+// Plays the window's game to a win at the given level, with a second and
+// third game should the busy machine make the player miss, and checks each
+// wheel's speed.
+bool winAt(TestContext& t, Player& player, bool challenging) {
+    constexpr int kAttempts = 3;
+    if (challenging && !t.check(player.choose(IDC_CHALLENGING), player.error()))
+        return false;
+    if (!t.check(player.playToWin(kAttempts), player.error()))
+        return false;
+    if (player.misses() > 0)
+        std::printf("    (won after %d missed games)\n", player.misses());
+    expectWheelSpeeds(t, player, challenging ? kChallengingFrameMs : kEasyFrameMs,
+                      challenging ? "Challenging" : "Easy");
+    return true;
+}
 
-E2E_TEST("playing.win_then_play_again") {
-    GameArt art;
-    GameProcess game;
-    HWND window = launchGameWithArt(t, game, art);
-    if (!window)
-        return;
-    Player player(window, art);
-    if (!t.check(player.playToWin(), player.error()))
-        return;
-    expectWheelSpeeds(t, player, kEasyFrameMs, "Easy");
-
-    const WinSighting seen = watchWin(window, game.id(), art, kWinTimeoutMs);
+// The banner's stations and timing, the end-of-game dialog, and the wheels
+// showing the numbers again.
+HWND expectWinSequence(TestContext& t, HWND window, DWORD processId, const GameArt& art,
+                       const Player& player) {
+    const WinSighting seen = watchWin(window, processId, art, kWinTimeoutMs);
     t.checkf(seen.stations == std::vector<int>{0, 1, 2, 3, 4},
              "the banner showed whole at stations %s, expected 1 to 5 in turn",
              stationList(seen.stations).c_str());
@@ -137,7 +146,7 @@ E2E_TEST("playing.win_then_play_again") {
     HWND dialog = seen.endOfGameDialog;
     if (!t.checkf(dialog != nullptr, "no end-of-game dialog within %lu ms of the win",
                   static_cast<unsigned long>(kWinTimeoutMs)))
-        return;
+        return nullptr;
     t.checkf(seen.dialogMs >= kEarliestDialogMs,
              "the end-of-game dialog came %.0f ms after the stop, before the banner ended",
              seen.dialogMs);
@@ -147,31 +156,94 @@ E2E_TEST("playing.win_then_play_again") {
                  "after the banner wheel %s does not show its number %d", wheelName(wheel).c_str(),
                  player.lucky(wheel));
     expectEndOfGameDialog(t, dialog, window);
+    return dialog;
+}
 
+// "Play Again" in the dialog; the new game window, or nullptr (recorded).
+HWND playAgain(TestContext& t, HWND dialog, DWORD processId, const std::vector<HWND>& known) {
     if (!t.check(clickWindow(GetDlgItem(dialog, IDOK)), "cannot click \"Play Again\""))
-        return;
+        return nullptr;
     std::vector<HWND> windows;
-    waitUntil([&] { return (windows = processWindows(game.id(), kGameTitle)).size() >= 2; },
-              kWindowTimeoutMs);
-    if (!t.checkf(windows.size() == 2, "%zu game windows after \"Play Again\", expected 2",
-                  windows.size()))
-        return;
-    HWND second = windows[0] == window ? windows[1] : windows[0];
-    t.check(settleWindow(second, kWindowTimeoutMs), "the new game window does not finish painting");
-    t.check(processWindows(game.id(), kEndOfGameTitle).empty(),
-            "the end-of-game dialog stays open");
-    t.check(!IsWindowEnabled(window), "the finished game window is enabled");
-    t.check(IsWindowEnabled(second) != 0, "the new game window is disabled");
-    t.check(GetWindow(second, GW_OWNER) == window,
-            "the new game window is not owned by the finished one");
-    expectFreshGame(t, second, false, "new game window");
-    t.check(buttonChecked(GetDlgItem(second, IDC_SUPER)),
-            "new game window: \"Super\" not selected");
-    t.check(buttonChecked(GetDlgItem(second, IDC_EASY)), "new game window: \"Easy\" not checked");
-    t.check(!buttonChecked(GetDlgItem(second, IDC_CHALLENGING)),
-            "new game window: \"Challenging\" checked");
+    waitUntil(
+        [&] { return (windows = processWindows(processId, kGameTitle)).size() > known.size(); },
+        kWindowTimeoutMs);
+    if (!t.checkf(windows.size() == known.size() + 1,
+                  "%zu game windows after \"Play Again\", expected %zu", windows.size(),
+                  known.size() + 1))
+        return nullptr;
+    for (HWND window : windows)
+        if (std::find(known.begin(), known.end(), window) == known.end()) {
+            t.check(settleWindow(window, kWindowTimeoutMs),
+                    "the new game window does not finish painting");
+            return window;
+        }
+    return nullptr;
+}
 
-    if (t.check(clickWindow(GetDlgItem(second, IDCANCEL)), "cannot click \"Exit\""))
+std::string numberBoxText(HWND window, int wheel) {
+    return windowText(GetDlgItem(window, wheelControls(wheel).numberBox));
+}
+
+} // namespace
+
+// Each win nests a new game window over the finished one, which stays
+// beneath it, disabled, with its own numbers. The first game plays at Easy,
+// the others at Challenging. Three wins take three minutes, so the 32-bit
+// game, whose run comes first, plays one and the 64-bit game three.
+E2E_TEST("playing.wins_nest_game_windows") {
+    GameArt art;
+    GameProcess game;
+    HWND first = launchGameWithArt(t, game, art);
+    if (!first)
+        return;
+    constexpr int kWins = sizeof(void*) == 8 ? 3 : 1;
+    std::vector<HWND> windows = {first};
+    std::vector<std::vector<std::string>> numbers;
+    for (int win = 0; win < kWins; ++win) {
+        HWND window = windows.back();
+        Player player(window, art);
+        if (!winAt(t, player, win > 0))
+            return;
+        HWND dialog = expectWinSequence(t, window, game.id(), art, player);
+        numbers.emplace_back();
+        for (int wheel = 0; wheel < kWheelCount; ++wheel)
+            numbers.back().push_back(std::to_string(player.lucky(wheel)));
+        HWND next = dialog ? playAgain(t, dialog, game.id(), windows) : nullptr;
+        if (!next)
+            return;
+        t.check(processWindows(game.id(), kEndOfGameTitle).empty(),
+                "the end-of-game dialog stays open");
+        t.check(GetWindow(next, GW_OWNER) == window,
+                "the new game window is not owned by the finished one");
+        expectFreshGame(t, next, false, "new game window");
+        t.check(buttonChecked(GetDlgItem(next, IDC_SUPER)),
+                "new game window: \"Super\" not selected");
+        t.check(buttonChecked(GetDlgItem(next, IDC_EASY)), "new game window: \"Easy\" not checked");
+        t.check(!buttonChecked(GetDlgItem(next, IDC_CHALLENGING)),
+                "new game window: \"Challenging\" checked");
+        windows.push_back(next);
+    }
+
+    // All four stay, each in its own state, and only the newest takes input.
+    t.checkf(processWindows(game.id(), kGameTitle).size() == windows.size(),
+             "%zu game windows, expected %zu", processWindows(game.id(), kGameTitle).size(),
+             windows.size());
+    for (size_t i = 0; i + 1 < windows.size(); ++i) {
+        const std::string when = "finished window " + std::to_string(i + 1);
+        t.checkf(!IsWindowEnabled(windows[i]), "%s is enabled", when.c_str());
+        t.checkf(GetWindow(windows[i + 1], GW_OWNER) == windows[i],
+                 "window %zu is not owned by window %zu", i + 2, i + 1);
+        expectOnlyEnabled(t, windows[i], {}, when.c_str());
+        for (int wheel = 0; wheel < kWheelCount; ++wheel)
+            t.checkf(numberBoxText(windows[i], wheel) == numbers[i][wheel],
+                     "%s: number box %s shows \"%s\", its game drew %s", when.c_str(),
+                     wheelName(wheel).c_str(), numberBoxText(windows[i], wheel).c_str(),
+                     numbers[i][wheel].c_str());
+    }
+    HWND newest = windows.back();
+    t.check(IsWindowEnabled(newest) != 0, "the newest game window is disabled");
+    expectFreshGame(t, newest, false, "newest window");
+    if (t.check(clickWindow(GetDlgItem(newest, IDCANCEL)), "cannot click \"Exit\""))
         expectExitStatus(t, game, kLeaveStatus);
 }
 

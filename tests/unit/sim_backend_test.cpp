@@ -184,6 +184,50 @@ TEST_F(SimBackend, EscapeCancelsInTheModalLoopButNotInThePump) {
     EXPECT_EQ(sim::PendingEvents(), 1u); // the key's release
 }
 
+TEST_F(SimBackend, TheKeyboardMovesTheFocusAndClicksAsTheDialogManagerAndButtonsDo) {
+    ProbeDlg dlg;
+    ASSERT_TRUE(sim::Open(dlg));
+    EXPECT_EQ(sim::FocusedId(), IDOK); // the first control with a tab stop
+    long long t = 0;
+    const auto key = [&](int vk) {
+        sim::ScheduleKey(++t, vk);
+        sim::RunUntilIdle();
+    };
+    key(sim::kVkTab);
+    EXPECT_EQ(sim::FocusedId(), IDCANCEL);
+    key(sim::kVkTab | sim::kWithShift);
+    key(sim::kVkTab | sim::kWithShift); // round to the last one
+    EXPECT_EQ(sim::FocusedId(), IDC_MEGA);
+    // An arrow moves within the group and clicks the auto radio button it reaches.
+    key(sim::kVkLeft);
+    EXPECT_EQ(sim::FocusedId(), IDC_POWER);
+    EXPECT_EQ(sim::Check(IDC_POWER), 1);
+    EXPECT_EQ(sim::Check(IDC_SUPER), 0);
+    dlg.GetDlgItem(IDC_POWER)->EnableWindow(FALSE);
+    EXPECT_EQ(sim::FocusedId(), 0);
+
+    // Enter clicks the focused push button, else sends IDOK unless it is disabled.
+    dlg.GetDlgItem(IDOK)->EnableWindow(FALSE);
+    key(sim::kVkReturn);
+    EXPECT_TRUE(sim::IsOpen(dlg));
+    sim::SchedulePress(++t, IDC_GET_LUCKY);
+    sim::ScheduleRelease(++t, IDC_BACKGROUND); // slides off: no click, but the focus moved
+    key(sim::kVkReturn);
+    ASSERT_EQ(dlg.commands.size(), 1u);
+    EXPECT_EQ(dlg.commands[0].first, IDC_GET_LUCKY);
+
+    // In the pump only Space acts: the button's own key, press then release.
+    sim::ScheduleKey(++t, sim::kVkTab);
+    sim::ScheduleKey(++t, sim::kVkReturn);
+    sim::ScheduleKey(++t, sim::kVkSpace);
+    AfxSleep(10);
+    while (AfxPumpWaitingMessage()) {
+    }
+    EXPECT_EQ(sim::FocusedId(), IDC_GET_LUCKY);
+    ASSERT_EQ(dlg.commands.size(), 2u);
+    EXPECT_EQ(dlg.commands[1].first, IDC_GET_LUCKY);
+}
+
 TEST_F(SimBackend, AScriptedRunHoldsTheWindowBeneathAndDropsInputMadeMeanwhile) {
     sim::AnswerModal(IDD_ABOUTBOX, IDOK, 5000);
     ProbeDlg game;

@@ -233,7 +233,22 @@ bool Player::matchWheel(int wheel) {
     return true;
 }
 
-bool Player::playToWin() {
+bool Player::playToWin(int attempts) {
+    for (int attempt = 1;; ++attempt) {
+        if (playOneGame())
+            return true;
+        const bool missed = waitUntil([&] { return enabled(window_, IDOK); }, 2000);
+        if (!missed || attempt >= attempts)
+            return false;
+        ++misses_;
+        if (!clickWindow(GetDlgItem(window_, IDOK)))
+            return fail("cannot click \"Try Again\" after: " + error_);
+        if (!waitUntil([&] { return enabled(window_, IDC_GET_LUCKY); }, kButtonTimeoutMs))
+            return fail("\"Get Lucky Numbers\" stays disabled after \"Try Again\"");
+    }
+}
+
+bool Player::playOneGame() {
     if (!drawNumbers())
         return false;
     for (int wheel = 0; wheel < kWheelCount; ++wheel) {

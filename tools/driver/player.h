@@ -70,7 +70,10 @@ public:
     bool matchWheel(int wheel);
 
     // Draws the numbers and matches all six wheels; the win sequence starts.
-    bool playToWin();
+    // A wheel stopped next to its number (the machine was too busy to click
+    // in time) is a miss: up to `attempts` games, with "Try Again" between.
+    bool playToWin(int attempts = 1);
+    int misses() const { return misses_; }
 
     // The number the wheel shows now: 0 a blank, -1 no tile of that wheel.
     int showing(int wheel) const;
@@ -80,6 +83,7 @@ public:
 
 private:
     bool fail(const std::string& why);
+    bool playOneGame();
 
     HWND window_;
     const GameArt& art_;
@@ -89,6 +93,7 @@ private:
     std::array<double, kWheelCount> frameMs_{};
     StopRecord lastStop_;
     std::string error_;
+    int misses_ = 0;
 };
 
 // A single press and release where the cursor is, sent as one input.

@@ -1,0 +1,119 @@
+// What the game holds over a long session: a very long spin, many games
+// with "Try Again" and many nested windows leave no surface or bitmap behind,
+// and each game window keeps exactly its own twenty image lists.
+#include "game_support.h"
+
+namespace {
+
+constexpr int kListsPerWindow = 20;
+
+// Super at Easy, the settings every new game window opens with.
+int EasyDelay(int wheel) {
+    return kLevelDelays[kEasy][wheel];
+}
+
+int StripLength(int wheel) {
+    return 2 * (wheel == kWheelB ? kGameTypes[kSuper].bonusMax : kGameTypes[kSuper].mainMax);
+}
+
+// Schedules "Spin w" at `at` and the Stop click judged on frame j of the
+// spin (j counts from 0 and runs on past the end of the strip). Returns a
+// time after the stop has been handled.
+long long SpinFor(int wheel, long long at, int j) {
+    sim::ScheduleClick(at, kWheels[wheel].spin);
+    sim::ScheduleClick(ClickJudgedOn(at, EasyDelay(wheel), j), kWheels[wheel].stop);
+    return at + (long long)(j + 2) * EasyDelay(wheel);
+}
+
+// Schedules a won game in whatever game window is in front at `at`, which
+// must be fresh; the numbers drawn are 5 10 20 30 40 and bonus 7. Returns
+// the time the last Stop is handled.
+long long ScheduleWin(long long at) {
+    const int lucky[kWheelCount] = {5, 10, 20, 30, 40, 7};
+    sim::ScheduleClick(at, IDC_GET_LUCKY);
+    long long t = at + 100;
+    for (int w = 0; w < kWheelCount; ++w)
+        t = SpinFor(w, t, FirstShowing(2 * lucky[w] - 1, StripLength(w))) + 100;
+    return t;
+}
+
+// A game that misses on wheel 1's first blank after number 1, then "Try Again".
+long long ScheduleMissAndTryAgain(long long at) {
+    sim::ScheduleClick(at, IDC_GET_LUCKY);
+    const long long t = SpinFor(0, at + 100, 2) + 100;
+    sim::ScheduleClick(t, IDOK);
+    return t + 100;
+}
+
+struct Held {
+    int surfaces, bitmaps, imageLists, gameWindows;
+};
+
+Held HeldNow() {
+    int games = 0;
+    for (CDialog* dialog : sim::OpenDialogs())
+        games += dialog->GetTemplateId() == IDD_WHEELS;
+    return {sim::LiveSurfaces(), sim::LiveBitmaps(), sim::LiveImageLists(), games};
+}
+
+void ExpectOnlyWhatWindowsOwn(const char* when, int gameWindows) {
+    SCOPED_TRACE(when);
+    const Held held = HeldNow();
+    EXPECT_EQ(held.gameWindows, gameWindows);
+    EXPECT_EQ(held.surfaces, 0);
+    EXPECT_EQ(held.bitmaps, 0);
+    EXPECT_EQ(held.imageLists, kListsPerWindow * held.gameWindows);
+}
+
+TEST_F(GameTest, ALongSessionHoldsNoSurfaceOrBitmapAndOnlyEachWindowsImageLists) {
+    RandomValues({30, 5, 40, 10, 20, 7});
+    sim::AnswerModal(IDD_PLAYAGAIN, IDOK);
+    CWheelsDlg first;
+    ASSERT_TRUE(sim::Open(first));
+    ExpectOnlyWhatWindowsOwn("opened", 1);
+
+    // A spin of a thousand frames, ten times round the drum and more.
+    sim::ScheduleClick(10, IDC_GET_LUCKY);
+    const int surfacesBefore = sim::SurfacesTaken();
+    long long t = SpinFor(0, 100, 999) + 100;
+    sim::ScheduleLook(t, [&] {
+        ExpectOnlyWhatWindowsOwn("after a 1000-frame spin", 1);
+        // One surface per frame, each released.
+        EXPECT_EQ(sim::SurfacesTaken() - surfacesBefore, 1000);
+    });
+    sim::ScheduleClick(t + 10, IDOK);
+    t += 200;
+
+    // Ten wins, each nesting a new game window over the finished one.
+    constexpr int kWins = 10;
+    constexpr long long kWinSequenceMs = 12000 + 1000;
+    int looks = 0;
+    for (int win = 1; win <= kWins; ++win) {
+        t = ScheduleWin(t) + kWinSequenceMs;
+        sim::ScheduleLook(t, [&looks, win] {
+            ++looks;
+            ExpectOnlyWhatWindowsOwn("after a win", win + 1);
+        });
+        t += 100;
+    }
+
+    // Twenty games with "Try Again" in the newest window.
+    constexpr int kGames = 20;
+    for (int game = 0; game < kGames; ++game)
+        t = ScheduleMissAndTryAgain(t);
+    sim::ScheduleLook(t, [&] {
+        ++looks;
+        ExpectOnlyWhatWindowsOwn("after twenty games", kWins + 1);
+        EXPECT_TRUE(sim::IsEnabled(IDC_GET_LUCKY));
+    });
+    sim::ScheduleClick(t + 100, IDCANCEL);
+    try {
+        sim::RunUntilIdle();
+        FAIL() << "Exit in the newest window did not end the process";
+    } catch (const sim::ProcessExit& exit) {
+        EXPECT_EQ(exit.status, 1);
+    }
+    EXPECT_EQ(looks, kWins + 1);
+}
+
+} // namespace

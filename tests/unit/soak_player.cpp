@@ -1,0 +1,279 @@
+#include "soak_player.h"
+
+#include <sstream>
+
+#include "game/wheels_dlg.h"
+#include "res/resource.h"
+#include "soak_checks.h"
+
+namespace soak {
+
+namespace {
+
+constexpr size_t kRecentKept = 60;
+constexpr UINT kAboutCommand = 0x0010;
+constexpr long long kWinPauseMs = 12000;
+
+// Every control a click may aim at: the game window's, and with IDOK and
+// IDCANCEL those of the two small dialogs. Ids a window lacks do nothing.
+const int kClickable[] = {
+    IDOK,      IDCANCEL,  IDC_GET_LUCKY, IDC_SPIN1,  IDC_SPIN2,       IDC_SPIN3,
+    IDC_SPIN4, IDC_SPIN5, IDC_SPINB,     IDC_STOP1,  IDC_STOP2,       IDC_STOP3,
+    IDC_STOP4, IDC_STOP5, IDC_STOPB,     IDC_EASY,   IDC_CHALLENGING, IDC_SUPER,
+    IDC_POWER, IDC_MEGA,  IDC_LUCKY1,    IDC_LUCKYB, IDC_BACKGROUND,
+};
+
+const int kKeys[] = {sim::kVkTab,   sim::kVkTab | sim::kWithShift,
+                     sim::kVkLeft,  sim::kVkRight,
+                     sim::kVkUp,    sim::kVkDown,
+                     sim::kVkSpace, sim::kVkReturn,
+                     sim::kVkEscape};
+
+std::string KeyName(int vk) {
+    std::string name = vk & sim::kWithShift ? "Shift+" : "";
+    switch (vk & ~sim::kWithShift) {
+    case sim::kVkTab:
+        return name + "Tab";
+    case sim::kVkLeft:
+        return name + "Left";
+    case sim::kVkRight:
+        return name + "Right";
+    case sim::kVkUp:
+        return name + "Up";
+    case sim::kVkDown:
+        return name + "Down";
+    case sim::kVkSpace:
+        return name + "Space";
+    case sim::kVkReturn:
+        return name + "Enter";
+    case sim::kVkEscape:
+        return name + "Escape";
+    default:
+        return name + "key " + std::to_string(vk);
+    }
+}
+
+UINT TemplateOf(const CWnd* window) {
+    return window ? static_cast<const CDialog*>(window)->GetTemplateId() : 0;
+}
+
+int SpinningWheel(const CWnd* game) {
+    for (int w = 0; w < kWheelCount; ++w)
+        if (sim::IsEnabled(kWheels[w].stop, game))
+            return w;
+    return -1;
+}
+
+} // namespace
+
+RandomPlayer::RandomPlayer(unsigned long long seed, bool calm, int budget)
+    : m_random(seed), m_calm(calm), m_budget(budget) {}
+
+void RandomPlayer::OnTaking(const sim::TakenEvent& event) {
+    ++m_taken;
+    m_pumped = !event.dialogKeys;
+    static const char* const kKinds[] = {"press",   "release", "key down", "key up", "paint",
+                                         "command", "move",    "look",     "posted"};
+    Note(event.atMs, std::string("  taken: ") + kKinds[int(event.kind)] + " " +
+                         std::to_string(event.code) + " by window " +
+                         std::to_string(TemplateOf(event.window)) +
+                         (event.dialogKeys ? " in its loop" : " in a spin"));
+    if (sim::PendingEvents() == 0)
+        Step();
+}
+
+void RandomPlayer::OnHandled() {
+    if (sim::PendingEvents() == 0)
+        Step();
+}
+
+void RandomPlayer::Step() {
+    if (m_taken >= m_budget)
+        Leave();
+    else if (Chance(m_calm ? 85 : 30))
+        Purposeful();
+    else
+        Aimless();
+}
+
+long long RandomPlayer::Soon() {
+    const int kind = Pick(100);
+    const int gap = kind < 40 ? Pick(30) : kind < 75 ? 30 + Pick(570) : 600 + Pick(3400);
+    return sim::Now() + 1 + gap;
+}
+
+void RandomPlayer::Note(long long at, const std::string& what) {
+    std::ostringstream line;
+    line << "  t=" << at << " " << what;
+    m_recent.push_back(line.str());
+    if (m_recent.size() > kRecentKept)
+        m_recent.pop_front();
+}
+
+std::string RandomPlayer::RecentInput() const {
+    std::string all;
+    for (const std::string& line : m_recent)
+        all += line + "\n";
+    return all;
+}
+
+// A click is a press and a release; `apart` puts other input between them
+// and sometimes lets the mouse go over another control.
+void RandomPlayer::Click(int id, bool apart) {
+    const long long at = Soon();
+    sim::SchedulePress(at, id);
+    long long releaseAt = at;
+    int releaseId = id;
+    if (apart) {
+        releaseAt = at + 1 + Pick(800);
+        sim::ScheduleBurst(at + 1 + Pick(int(releaseAt - at)), 1 + Pick(3));
+        if (Chance(20))
+            releaseId = kClickable[Pick(int(std::size(kClickable)))];
+    }
+    sim::ScheduleRelease(releaseAt, releaseId);
+    Note(at, "press " + ControlName(id));
+    Note(releaseAt, "release " + ControlName(releaseId));
+}
+
+void RandomPlayer::Key(int vk) {
+    const long long at = Soon();
+    sim::ScheduleKey(at, vk);
+    Note(at, "key " + KeyName(vk));
+}
+
+// The game window's next move, the About box closed one of its three ways,
+// and mostly "Play Again" at the end of a game.
+void RandomPlayer::Purposeful() {
+    CDialog* front = sim::Front();
+    switch (TemplateOf(front)) {
+    case IDD_ABOUTBOX: {
+        const int how = Pick(3);
+        if (how == 0)
+            Click(IDOK, false);
+        else if (how == 1)
+            Key(sim::kVkEscape);
+        else {
+            const long long at = Soon();
+            sim::ScheduleSysCommand(at, SC_CLOSE);
+            Note(at, "About box: close box");
+        }
+        return;
+    }
+    case IDD_PLAYAGAIN:
+        Click(m_calm || Chance(85) ? IDOK : IDCANCEL, false);
+        return;
+    case IDD_WHEELS:
+        break;
+    default:
+        Aimless();
+        return;
+    }
+    const int spinning = SpinningWheel(front);
+    if (spinning >= 0) {
+        if (!Chance(80) || !AimStop())
+            Click(kWheels[spinning].stop, false);
+        return;
+    }
+    for (const WheelControls& wheel : kWheels)
+        if (sim::IsEnabled(wheel.spin, front)) {
+            Click(wheel.spin, Chance(10));
+            return;
+        }
+    if (sim::IsEnabled(IDC_GET_LUCKY, front))
+        Click(Chance(25) ? kSettingsControls[Pick(5)] : IDC_GET_LUCKY, Chance(10));
+    else if (sim::IsEnabled(IDOK, front))
+        Click(IDOK, false);
+    else
+        Aimless();
+}
+
+// Schedules the Stop click that the spin judges on the wheel's lucky number:
+// with nothing else queued, a click made while frame f shows is judged two
+// frames on. Only from inside the spin loop, whose frames come every delay.
+bool RandomPlayer::AimStop() {
+    auto* dlg = static_cast<CWheelsDlg*>(sim::Front());
+    const int w = SpinningWheel(dlg);
+    if (!m_pumped || w < 0)
+        return false;
+    const int length = 2 * (w == kWheelB ? dlg->m_nBonusMax : dlg->m_nMainMax);
+    const int target = 2 * dlg->m_nLucky[w] - 1;
+    const int frames = ((target - dlg->m_nFrame[w] - 2) % length + length) % length;
+    const long long at = sim::Now() + 1 + (long long)frames * dlg->m_nDelay[w];
+    sim::ScheduleClick(at, kWheels[w].stop);
+    Note(at, "click " + ControlName(kWheels[w].stop) + ", aimed at number " +
+                 std::to_string(dlg->m_nLucky[w]));
+    if (w == kWheelB) {
+        // Clicks on the game window during the win pause.
+        for (int i = Pick(3); i > 0; --i) {
+            const long long during = at + 1 + Pick(int(kWinPauseMs));
+            const int id = kClickable[Pick(int(std::size(kClickable)))];
+            sim::ScheduleClick(during, id, dlg);
+            Note(during, "click " + ControlName(id) + " of the won window");
+        }
+    }
+    return true;
+}
+
+void RandomPlayer::Aimless() {
+    const int kind = Pick(100);
+    if (kind < 45) {
+        int id = kClickable[Pick(int(std::size(kClickable)))];
+        if (id == IDCANCEL && (m_calm || Chance(60)))
+            id = IDC_BACKGROUND;
+        Click(id, Chance(20));
+    } else if (kind < 67) {
+        int vk = kKeys[Pick(int(std::size(kKeys)))];
+        const bool leaves =
+            vk == sim::kVkEscape ||
+            ((vk == sim::kVkSpace || vk == sim::kVkReturn) && sim::FocusedId() == IDCANCEL);
+        if (leaves && (m_calm || Chance(50)))
+            vk = sim::kVkTab;
+        Key(vk);
+    } else if (kind < 77) {
+        const int what = Pick(m_calm ? 9 : 10);
+        const long long at = Soon();
+        const UINT command = what < 5   ? kAboutCommand | UINT(Pick(16))
+                             : what < 7 ? SC_MINIMIZE
+                             : what < 9 ? SC_RESTORE
+                                        : SC_CLOSE;
+        sim::ScheduleSysCommand(at, command);
+        Note(at, "system command " + std::to_string(command));
+    } else if (kind < 87) {
+        const std::vector<CDialog*> open = sim::OpenDialogs();
+        const CWnd* window = open.empty() ? nullptr : open[size_t(Pick(int(open.size())))];
+        const long long at = Soon();
+        sim::SchedulePaint(at, window);
+        Note(at, "paint request");
+        KeepGoing(at);
+    } else if (kind < 95) {
+        const long long at = Soon();
+        const int count = 1 + Pick(4);
+        sim::ScheduleBurst(at, count);
+        Note(at, std::to_string(count) + " mouse moves");
+    } else {
+        // Input for a window behind the one in front, which drops it.
+        const std::vector<CDialog*> open = sim::OpenDialogs();
+        const CWnd* window = open[size_t(Pick(int(open.size())))];
+        const int id = kClickable[Pick(int(std::size(kClickable)))];
+        const long long at = Soon();
+        sim::ScheduleClick(at, id, window);
+        Note(at, "click " + ControlName(id) + " of a named window");
+        KeepGoing(at);
+    }
+}
+
+// A paint request, or input for a named window, is dropped when its window
+// closes first; a mouse move after it keeps the next step coming.
+void RandomPlayer::KeepGoing(long long after) {
+    sim::ScheduleBurst(after + 1, 1);
+}
+
+// The end of the session: the About box closed, then "Exit".
+void RandomPlayer::Leave() {
+    if (TemplateOf(sim::Front()) == IDD_ABOUTBOX)
+        Key(sim::kVkEscape);
+    else
+        Click(IDCANCEL, false);
+}
+
+} // namespace soak
