@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <deque>
 #include <random>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -38,43 +39,51 @@ bool enabled(HWND window, int id) {
     return IsWindowEnabled(GetDlgItem(window, id)) != 0;
 }
 
-// Which controls are enabled, in template order.
-std::vector<bool> enabledControls(HWND window) {
-    std::vector<bool> states;
+// Which controls are enabled, by id.
+using EnabledControls = std::map<int, bool>;
+EnabledControls enabledControls(HWND window) {
+    EnabledControls states;
     for (HWND control : childWindows(window))
-        states.push_back(IsWindowEnabled(control) != 0);
+        states[GetDlgCtrlID(control)] = IsWindowEnabled(control) != 0;
     return states;
 }
 
 // The game may be inside a handler, changing one control after another,
 // while this process reads them; so the controls are read until two reads,
-// a settled turn of the game apart, agree. False if they never do.
-bool settledStates(HWND window) {
+// a settled turn of the game apart, agree, and that read is the one judged
+// (a third read could again fall inside a handler). False if they never do.
+bool settledStates(HWND window, EnabledControls* states) {
     constexpr int kReads = 20;
     for (int read = 0; read < kReads; ++read) {
-        const std::vector<bool> before = enabledControls(window);
+        const EnabledControls before = enabledControls(window);
         if (!settleWindow(window, kSettleMs))
             continue;
-        if (enabledControls(window) == before)
+        if (enabledControls(window) == before) {
+            *states = before;
             return true;
+        }
     }
     return false;
 }
 
 // The rows of the state table, as in the sim's soak: opened or reset;
 // drawn or a match; spinning; a miss (or a won game).
-std::string stateProblem(HWND window) {
-    if (!enabled(window, IDCANCEL))
+std::string stateProblem(const EnabledControls& states) {
+    const auto isEnabled = [&](int id) {
+        const auto found = states.find(id);
+        return found != states.end() && found->second;
+    };
+    if (!isEnabled(IDCANCEL))
         return "\"Exit\" is disabled";
     int spins = 0, stops = 0, settings = 0;
     for (int wheel = 0; wheel < kWheelCount; ++wheel) {
-        spins += enabled(window, wheelControls(wheel).spin);
-        stops += enabled(window, wheelControls(wheel).stop);
+        spins += isEnabled(wheelControls(wheel).spin);
+        stops += isEnabled(wheelControls(wheel).stop);
     }
     for (int id : {IDC_EASY, IDC_CHALLENGING, IDC_SUPER, IDC_POWER, IDC_MEGA})
-        settings += enabled(window, id);
-    const bool getLucky = enabled(window, IDC_GET_LUCKY);
-    const bool tryAgain = enabled(window, IDOK);
+        settings += isEnabled(id);
+    const bool getLucky = isEnabled(IDC_GET_LUCKY);
+    const bool tryAgain = isEnabled(IDOK);
     bool row = false;
     if (getLucky && settings == 5)
         row = spins == 0 && stops == 0;
@@ -251,9 +260,10 @@ E2E_TEST("random_input.the_game_holds_its_states") {
         }
         Sleep(20);
         // Read the controls only once the game has handled the input.
-        if (!settledStates(window))
+        EnabledControls states;
+        if (!settledStates(window, &states))
             continue;
-        const std::string problem = game.running() ? stateProblem(window) : "the game ended";
+        const std::string problem = game.running() ? stateProblem(states) : "the game ended";
         if (!t.checkf(problem.empty(), "seed %u, event %d: %s\n    last actions:\n%s", seed, event,
                       problem.c_str(), player.recent().c_str()))
             return;
