@@ -90,8 +90,79 @@ typedef struct tagRECT {
 #define ILC_COLOR24 0x0018
 #define ILD_NORMAL 0x0000
 
+// Window and control styles of the dialog templates.
+#define WS_POPUP 0x80000000L
+#define WS_CHILD 0x40000000L
+#define WS_VISIBLE 0x10000000L
+#define WS_DISABLED 0x08000000L
+#define WS_CAPTION 0x00C00000L
+#define WS_SYSMENU 0x00080000L
 #define WS_GROUP 0x00020000L
+#define WS_MINIMIZEBOX 0x00020000L // on a window; the same bit is WS_GROUP on a control
+#define WS_TABSTOP 0x00010000L
+#define DS_SETFONT 0x0040L
+#define DS_MODALFRAME 0x0080L
+#define DS_CENTER 0x0800L
+#define WS_EX_STATICEDGE 0x00020000L
+
+#define BS_PUSHBUTTON 0x0L // the low four bits: the kind of button
+#define BS_DEFPUSHBUTTON 0x1L
+#define BS_CHECKBOX 0x2L
+#define BS_AUTOCHECKBOX 0x3L
+#define BS_RADIOBUTTON 0x4L
+#define BS_3STATE 0x5L
+#define BS_AUTO3STATE 0x6L
+#define BS_GROUPBOX 0x7L
+#define BS_AUTORADIOBUTTON 0x9L
+#define BS_TYPEMASK 0x0FL
+
+#define SS_LEFT 0x0L // the low five bits: the kind of static control
+#define SS_CENTER 0x1L
+#define SS_RIGHT 0x2L
+#define SS_ICON 0x3L
+#define SS_BLACKFRAME 0x7L
+#define SS_GRAYFRAME 0x8L
+#define SS_WHITEFRAME 0x9L
+#define SS_SIMPLE 0xBL
+#define SS_LEFTNOWORDWRAP 0xCL
+#define SS_TYPEMASK 0x1FL
+#define SS_NOPREFIX 0x80L
+#define SS_NOTIFY 0x100L
+#define SS_CENTERIMAGE 0x200L
+
+#define ES_CENTER 0x1L
+#define ES_RIGHT 0x2L
+#define ES_READONLY 0x800L
+
+#define MF_BYPOSITION 0x00000400
+#define SC_SIZE 0xF000
+#define SC_MAXIMIZE 0xF030
+
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_ESCAPE 0x1B
+#define VK_SPACE 0x20
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#define VK_F4 0x73
 #endif
+
+// The kinds of control the templates hold, from their class and style
+// (the platform has no such list: its classes draw themselves).
+enum class ControlKind {
+    kPushButton,
+    kCheckBox,
+    kRadioButton,
+    kGroupBox,
+    kLabel,
+    kNumberBox,
+    kFrame,
+    kIcon,
+    kOther
+};
+ControlKind ControlKindOf(const char* className, DWORD style);
 
 // The control-colour request of every kind of control, as one message
 // (the platform sends one message per kind; the framework folds them).

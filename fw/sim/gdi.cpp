@@ -29,7 +29,7 @@ bool LogDraw(HDC hdc, const CImageList* list, int image, HICON icon, int x, int 
     auto it = S().surfaces.find(hdc);
     if (it == S().surfaces.end())
         return false;
-    const Window* w = Find(it->second.window);
+    const Window* w = dlgmgr::Find(it->second.window);
     const Window* dlg = w && !w->IsDialog() ? w->dialog : w;
     S().drawLog.push_back(DrawCall{dlg ? dlg->object : nullptr, w && w != dlg ? w->id : 0, list,
                                    image, icon, x, y, S().now});
@@ -41,7 +41,7 @@ bool LogDraw(HDC hdc, const CImageList* list, int image, HICON icon, int x, int 
 using namespace sim::internal;
 
 CDC* CWnd::GetDC() {
-    Window* w = Find(this);
+    Window* w = dlgmgr::Find(this);
     if (!w)
         return nullptr;
     CDC* dc = new CDC(NewSurface(w->hwnd, true));
@@ -64,7 +64,7 @@ int CWnd::ReleaseDC(CDC* pDC) {
 COLORREF CDC::SetBkColor(COLORREF color) {
     auto it = S().surfaces.find(m_hDC);
     if (it == S().surfaces.end())
-        return kClrInvalid;
+        return 0xFFFFFFFF; // the platform's CLR_INVALID
     const COLORREF previous = it->second.bkColor;
     it->second.bkColor = color;
     return previous;
@@ -76,12 +76,9 @@ BOOL CDC::DrawIcon(int x, int y, HICON hIcon) {
     return LogDraw(m_hDC, nullptr, -1, hIcon, x, y);
 }
 
-// Painting validates the window: the paint request is answered.
 CPaintDC::CPaintDC(CWnd* pWnd) : m_pWnd(pWnd), m_ps() {
-    if (Window* w = Find(pWnd)) {
-        w->needsPaint = false;
+    if (Window* w = dlgmgr::Find(pWnd))
         m_hDC = NewSurface(w->hwnd, true);
-    }
 }
 
 CPaintDC::~CPaintDC() {

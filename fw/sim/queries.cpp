@@ -1,4 +1,4 @@
-// What tests read of the simulated windows, surfaces and objects.
+// What tests read of the windows, surfaces and objects.
 #include <stdexcept>
 
 #include "fw/sim/sim_state.h"
@@ -8,7 +8,7 @@ using namespace sim::internal;
 namespace {
 
 Window* DialogOrFront(const CWnd* window) {
-    Window* w = window ? Find(window) : FrontWindow();
+    Window* w = window ? dlgmgr::Find(window) : dlgmgr::Front();
     if (!w || !w->IsDialog())
         throw std::out_of_range(window ? "not a window of the sim" : "no dialog in front");
     return w;
@@ -16,26 +16,11 @@ Window* DialogOrFront(const CWnd* window) {
 
 Window* Control(int id, const CWnd* window) {
     Window* dlg = DialogOrFront(window);
-    for (Window* control : dlg->controls)
-        if (control->id == id)
-            return control;
-    throw std::out_of_range("no control " + std::to_string(id) + " in dialog " +
-                            std::to_string(dlg->templateId));
-}
-
-// The platform's kind of control-colour request for each control.
-UINT CtlColorKind(const Window* w) {
-    if (w->IsDialog())
-        return CTLCOLOR_DLG;
-    if (w->className == "edit")
-        return (w->style & kEsReadOnly) || !w->enabled ? CTLCOLOR_STATIC : CTLCOLOR_EDIT;
-    if (w->className == "listbox")
-        return CTLCOLOR_LISTBOX;
-    if (w->className == "scrollbar")
-        return CTLCOLOR_SCROLLBAR;
-    if (IsButtonOfKind(w, {kBsPushButton, kBsDefPushButton}))
-        return CTLCOLOR_BTN; // check boxes, radios and group boxes count as static
-    return CTLCOLOR_STATIC;
+    if (Window* control = dlgmgr::ControlOf(dlg, id))
+        return control;
+    throw std::out_of_range(
+        "no control " + std::to_string(id) + " in dialog " +
+        std::to_string(dlg->object ? static_cast<CDialog*>(dlg->object)->GetTemplateId() : 0));
 }
 
 } // namespace
@@ -43,20 +28,20 @@ UINT CtlColorKind(const Window* w) {
 namespace sim {
 
 CDialog* Front() {
-    Window* w = FrontWindow();
+    Window* w = dlgmgr::Front();
     return w ? static_cast<CDialog*>(w->object) : nullptr;
 }
 
 std::vector<CDialog*> OpenDialogs() {
     std::vector<CDialog*> dialogs;
-    for (HWND hwnd : S().stack)
-        if (Window* w = Find(hwnd))
+    for (HWND hwnd : dlgmgr::Stack())
+        if (Window* w = dlgmgr::Find(hwnd))
             dialogs.push_back(static_cast<CDialog*>(w->object));
     return dialogs;
 }
 
 bool IsOpen(const CWnd& dialog) {
-    Window* w = Find(&dialog);
+    Window* w = dlgmgr::Find(&dialog);
     return w && w->open;
 }
 
@@ -65,7 +50,7 @@ bool IsWindowEnabled(const CWnd& dialog) {
 }
 
 INT_PTR EndResult(const CWnd& dialog) {
-    Window* w = Find(&dialog);
+    Window* w = dlgmgr::Find(&dialog);
     return w && w->ended ? w->result : -1;
 }
 
@@ -81,6 +66,12 @@ int Check(int controlId, const CWnd* window) {
     return Control(controlId, window)->object->GetCheck();
 }
 
+int FocusedId(const CWnd* window) {
+    Window* dlg = window ? dlgmgr::Find(window) : dlgmgr::Front();
+    Window* focus = dlg ? dlgmgr::Find(dlg->focus) : nullptr;
+    return focus ? focus->id : 0;
+}
+
 std::vector<MenuItem> SystemMenu(const CWnd& dialog) {
     return DialogOrFront(&dialog)->sysMenu;
 }
@@ -94,12 +85,10 @@ void SetIconic(const CWnd& dialog, bool iconic) {
 }
 
 CtlColorReply RequestCtlColor(int controlId, const CWnd* window) {
-    Window* dlg = DialogOrFront(window);
-    Window* target = controlId == 0 ? dlg : Control(controlId, window);
-    const UINT kind = CtlColorKind(target);
+    Window* target = controlId == 0 ? DialogOrFront(window) : Control(controlId, window);
     HDC hdc = NewSurface(target->hwnd, false);
-    const LRESULT brush = Send(dlg, WM_CTLCOLORMSGBOX + kind, reinterpret_cast<WPARAM>(hdc),
-                               reinterpret_cast<LPARAM>(target->hwnd));
+    UINT kind = 0;
+    const LRESULT brush = dlgmgr::AskCtlColor(target, hdc, &kind);
     const COLORREF bkColor = S().surfaces[hdc].bkColor;
     FreeSurface(hdc);
     return CtlColorReply{kind, reinterpret_cast<HBRUSH>(brush), bkColor};

@@ -1,30 +1,11 @@
 // Process-level services on the virtual clock: sleep, calendar time, the
 // C runtime generator, the immediate exit and the system metrics.
-#include <cstdlib>
-
 #include "fw/sim/sim_state.h"
 
 using namespace sim::internal;
 
-namespace {
-
-// Bits above the fifteen the game may see: none where the host generator is
-// already 15 bits wide, 16 for a 31-bit one.
-constexpr int ExtraBits() {
-    int bits = 0;
-    for (unsigned long long max = RAND_MAX; max > 0; max >>= 1)
-        ++bits;
-    return bits > 15 ? bits - 15 : 0;
-}
-
-} // namespace
-
 void AfxSleep(DWORD milliseconds) {
     AdvanceClockTo(S().now + milliseconds);
-}
-
-bool AfxPumpWaitingMessage() {
-    return TakeOne(false);
 }
 
 void AfxExit(int status) {
@@ -34,14 +15,11 @@ void AfxExit(int status) {
 
 void AfxSrand(unsigned seed) {
     S().seeds.push_back(seed);
-    std::srand(seed);
+    dlgmgr::CrtSrand(seed);
 }
 
 int AfxRand() {
-    if (S().randomSource)
-        return S().randomSource();
-    // Keep the top fifteen bits, as a 15-bit generator would give them.
-    return std::rand() >> ExtraBits();
+    return S().randomSource ? S().randomSource() : dlgmgr::CrtRand();
 }
 
 long long AfxTime() {
@@ -64,10 +42,6 @@ const std::vector<unsigned>& Seeds() {
 
 int ExitStatus() {
     return S().exitStatus;
-}
-
-bool PumpOne() {
-    return TakeOne(false);
 }
 
 } // namespace sim

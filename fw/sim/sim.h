@@ -54,6 +54,7 @@
 #include <vector>
 
 #include "fw/afxwin.h"
+#include "fw/dlgmgr/manager.h"
 
 namespace sim {
 
@@ -69,7 +70,7 @@ struct Deadline {
 };
 
 // Fresh state: clock 0, default epoch and deadline, no windows, no events,
-// no answers, counters and logs cleared, the host generator back.
+// no answers, counters and logs cleared, the C runtime's generator back.
 void Reset();
 
 long long Now();
@@ -80,7 +81,7 @@ constexpr long long kDefaultEpoch = 1000000000;
 void SetDeadline(long long atMs);
 
 // Replaces the generator behind AfxRand: AfxRand returns what the function
-// returns, unreduced. An empty function brings the host generator back.
+// returns, unreduced. An empty function brings the C runtime's generator back.
 void SetRandomSource(std::function<int()> source);
 // Every seed given to AfxSrand, in order.
 const std::vector<unsigned>& Seeds();
@@ -91,16 +92,17 @@ int ExitStatus();
 // `window` null means the window in front when the event is handled; a named
 // window that is not in front and enabled then drops its input.
 
-constexpr int kVkTab = 0x09;
-constexpr int kVkReturn = 0x0D;
-constexpr int kVkEscape = 0x1B;
-constexpr int kVkSpace = 0x20;
-constexpr int kVkLeft = 0x25;
-constexpr int kVkUp = 0x26;
-constexpr int kVkRight = 0x27;
-constexpr int kVkDown = 0x28;
-// Added to a key: pressed with Shift held (Shift+Tab).
-constexpr int kWithShift = 0x10000;
+constexpr int kVkTab = VK_TAB;
+constexpr int kVkReturn = VK_RETURN;
+constexpr int kVkEscape = VK_ESCAPE;
+constexpr int kVkSpace = VK_SPACE;
+constexpr int kVkLeft = VK_LEFT;
+constexpr int kVkUp = VK_UP;
+constexpr int kVkRight = VK_RIGHT;
+constexpr int kVkDown = VK_DOWN;
+// Added to a key: pressed with Shift (Shift+Tab) or Alt held.
+constexpr int kWithShift = dlgmgr::kShift;
+constexpr int kWithAlt = dlgmgr::kAlt;
 
 void ScheduleClick(long long atMs, int controlId, const CWnd* window = nullptr);
 void SchedulePress(long long atMs, int controlId, const CWnd* window = nullptr);
@@ -126,7 +128,7 @@ int FocusedId(const CWnd* window = nullptr);
 
 // ---- Watching the platform take events -------------------------------------
 
-enum class Taken { Press, Release, KeyDown, KeyUp, Paint, SysCommand, Move, Look, Posted };
+using Taken = dlgmgr::TakenKind; // Host: a test's look
 struct TakenEvent {
     Taken kind;
     int code;           // control id, key, system command, or a posted command's id
@@ -190,14 +192,7 @@ std::string Text(int controlId, const CWnd* window = nullptr);
 bool IsEnabled(int controlId, const CWnd* window = nullptr);
 int Check(int controlId, const CWnd* window = nullptr);
 
-struct MenuItem {
-    UINT flags;
-    UINT_PTR id;
-    std::string text;
-    bool operator==(const MenuItem& o) const {
-        return flags == o.flags && id == o.id && text == o.text;
-    }
-};
+using dlgmgr::MenuItem;
 // The system menu, top to bottom; empty for a window without one.
 std::vector<MenuItem> SystemMenu(const CWnd& dialog);
 
@@ -214,9 +209,9 @@ struct CtlColorReply {
 };
 CtlColorReply RequestCtlColor(int controlId, const CWnd* window = nullptr);
 // The platform's default brushes of the control-colour request.
-HBRUSH FaceBrush();
-HBRUSH WindowBrush();
-constexpr COLORREF kFaceColor = RGB(240, 240, 240);
+using dlgmgr::FaceBrush;
+using dlgmgr::kFaceColor;
+using dlgmgr::WindowBrush;
 
 // ---- Drawing and resources --------------------------------------------------
 

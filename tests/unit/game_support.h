@@ -14,6 +14,15 @@ protected:
     void TearDown() override { sim::Reset(); }
 };
 
+// Opens the game window without a loop, as DoModal does, and answers the
+// paint request of its showing, so that the draw log starts empty.
+inline void OpenPainted(CDialog& dlg) {
+    ASSERT_TRUE(sim::Open(dlg));
+    while (sim::PumpOne()) {
+    }
+    sim::ClearDrawLog();
+}
+
 // Delivers a click to the handler even where the control is disabled.
 inline void Deliver(CWheelsDlg& dlg, int id) {
     LRESULT result;

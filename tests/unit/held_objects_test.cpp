@@ -69,7 +69,7 @@ TEST_F(GameTest, ALongSessionHoldsNoSurfaceOrBitmapAndOnlyEachWindowsImageLists)
     RandomValues({30, 5, 40, 10, 20, 7});
     sim::AnswerModal(IDD_PLAYAGAIN, IDOK);
     CWheelsDlg first;
-    ASSERT_TRUE(sim::Open(first));
+    OpenPainted(first);
     ExpectOnlyWhatWindowsOwn("opened", 1);
 
     // A spin of a thousand frames, ten times round the drum and more.

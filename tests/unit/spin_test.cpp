@@ -23,7 +23,7 @@ void ExpectOnlyTryAgainAndExit() {
 
 TEST_F(GameTest, AStopClickIsJudgedTwoFramesLaterAndEachQueuedEventAddsOne) {
     CWheelsDlg dlg;
-    ASSERT_TRUE(sim::Open(dlg));
+    OpenPainted(dlg);
     DrawKnownNumbers(0);
     sim::ScheduleClick(100, IDC_SPIN1);
     // Made while frame 7 shows (100 + 8 * 400 .. + 400): judged on frame 9, number 5.
@@ -55,7 +55,7 @@ TEST_F(GameTest, AStopClickIsJudgedTwoFramesLaterAndEachQueuedEventAddsOne) {
 
 TEST_F(GameTest, TheDrumWrapsFromTheHighestNumberToABlankThenOne) {
     CWheelsDlg dlg;
-    ASSERT_TRUE(sim::Open(dlg));
+    OpenPainted(dlg);
     DrawKnownNumbers(0);
     sim::ScheduleClick(100, IDC_SPIN1);
     sim::ScheduleClick(ClickJudgedOn(100, 400, 95), IDC_STOP1);
@@ -149,7 +149,7 @@ TEST_F(GameTest, AMatchOnWheelFiveArmsWheelBOnTheBonusRange) {
 
 TEST_F(GameTest, WhatRunsInsideASpin) {
     CWheelsDlg dlg;
-    ASSERT_TRUE(sim::Open(dlg));
+    OpenPainted(dlg);
     DrawKnownNumbers(0);
     sim::AnswerModal(IDD_ABOUTBOX, IDOK, 5000);
     sim::ScheduleClick(100, IDC_SPIN1);
