@@ -50,6 +50,7 @@ struct Window {
     ControlKind kind = ControlKind::kOther;
     DWORD style = 0, exStyle = 0;
     std::string text;
+    int textOrdinal = -1; // a resource number in place of a text (an icon control's icon)
     bool enabled = true;
     int check = 0;
     RECT rect = {0, 0, 0, 0}; // pixels, in the dialog's client area; a dialog's is its client

@@ -65,6 +65,7 @@ Window* CreateDialogWindow(CDialog& dlg, const DlgTemplate& tpl) {
         control->object->m_hWnd = control->hwnd;
         control->dialog = w;
         control->id = item.id;
+        control->textOrdinal = item.textOrdinal;
         const long x = scale.PixelsX(item.x), y = scale.PixelsY(item.y);
         control->rect = {x, y, x + scale.PixelsX(item.cx), y + scale.PixelsY(item.cy)};
         // An icon control takes the size of its icon.

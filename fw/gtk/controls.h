@@ -1,15 +1,13 @@
-// The toolkit's widgets for the controls of a dialog template.
+// The toolkit's widgets for the controls of a dialog.
 #pragma once
+
+#include <string>
 
 #include "fw/gtk/backend.h"
 
-// What kind of control a template item is.
-ControlKind KindOf(const DlgItemTemplate& item);
-
-// Creates the widget of a control (kept in control.widget, not yet placed).
-// Radio buttons join the group of the radio before them in the same
-// template group.
-void CreateWidget(Control& control, const DlgItemTemplate& item, GtkRadioButton* groupLeader);
+// The widget of a control, not yet placed. Radio buttons join the group of
+// the radio before them in the same template group.
+GtkWidget* CreateWidget(const MgrWindow& control, GtkRadioButton* groupLeader);
 
 // A text with the toolkit's mnemonic marker in place of '&' ("&&" is an '&'),
 // and the same text as a reader hears it, with no marker at all.
@@ -17,9 +15,9 @@ std::string MnemonicText(const std::string& text);
 std::string PlainText(const std::string& text);
 
 // Shows the text of a control, as the template or SetWindowText gives it.
-void ShowText(Control& control);
-// The label that shows a control's text, when it has one of its own.
-GtkLabel* TextLabelOf(Control& control);
+void ShowText(const MgrWindow& control);
+// The label that shows the text of a control's widget, when it has one of its own.
+GtkLabel* TextLabelOf(ControlKind kind, GtkWidget* widget);
 // The band of colour behind a control's text, from the dialog's
 // control-colour answer.
-void ShowTextBand(Control& control, COLORREF color);
+void ShowTextBand(const MgrWindow& control, COLORREF color);

@@ -1,65 +1,58 @@
 #include "fw/gtk/events.h"
 
-#include <deque>
+#include <map>
 
 #include "fw/gtk/backend.h"
 
 namespace {
 
-std::deque<GdkEvent*>& Queue() {
-    static std::deque<GdkEvent*> queue;
-    return queue;
+// Events the toolkit handles itself (the menu bar and its menus, crossings),
+// kept until the manager hands them out in their turn.
+std::map<int, GdkEvent*>& HeldEvents() {
+    static std::map<int, GdkEvent*> held;
+    return held;
 }
 
-// What the player does, and what counts as one message of its own.
-struct InputKind {
-    GdkEventType type;
-    bool counts;
-};
-const InputKind kInputKinds[] = {
-    {GDK_BUTTON_PRESS, true},  {GDK_BUTTON_RELEASE, true}, {GDK_KEY_PRESS, true},
-    {GDK_KEY_RELEASE, true},   {GDK_MOTION_NOTIFY, true},  {GDK_SCROLL, true},
-    {GDK_DELETE, true},        {GDK_2BUTTON_PRESS, false}, {GDK_3BUTTON_PRESS, false},
-    {GDK_ENTER_NOTIFY, false}, {GDK_LEAVE_NOTIFY, false},  {GDK_TOUCH_BEGIN, true},
-    {GDK_TOUCH_UPDATE, true},  {GDK_TOUCH_END, true},      {GDK_TOUCH_CANCEL, true},
-};
+bool g_lastWasMove = false; // only the latest waiting move counts, as on the platform
 
-const InputKind* InputKindOf(const GdkEvent* event) {
-    for (const InputKind& kind : kInputKinds)
-        if (kind.type == event->type)
-            return &kind;
-    return nullptr;
-}
-
-// Like the platform's mouse-move message, only the latest waiting move of
-// a window is kept.
-void Enqueue(GdkEvent* event) {
-    std::deque<GdkEvent*>& queue = Queue();
-    if (event->type == GDK_MOTION_NOTIFY && !queue.empty() &&
-        queue.back()->type == GDK_MOTION_NOTIFY && queue.back()->any.window == event->any.window) {
-        gdk_event_free(queue.back());
-        queue.back() = gdk_event_copy(event);
-        return;
+bool IsInput(GdkEventType type) {
+    switch (type) {
+    case GDK_BUTTON_PRESS:
+    case GDK_BUTTON_RELEASE:
+    case GDK_KEY_PRESS:
+    case GDK_KEY_RELEASE:
+    case GDK_MOTION_NOTIFY:
+    case GDK_SCROLL:
+    case GDK_TOUCH_BEGIN:
+    case GDK_TOUCH_UPDATE:
+    case GDK_TOUCH_END:
+    case GDK_TOUCH_CANCEL:
+        return true;
+    default:
+        return false;
     }
-    queue.push_back(gdk_event_copy(event));
 }
 
-void HandleEvent(GdkEvent* event, gpointer) {
-    if (InputKindOf(event))
-        Enqueue(event);
-    else
-        gtk_main_do_event(event);
+GtkWidget* WidgetOf(const GdkEvent* event) {
+    gpointer user = nullptr;
+    if (event->any.window)
+        gdk_window_get_user_data(event->any.window, &user);
+    return static_cast<GtkWidget*>(user);
 }
 
-GtkWidget* FocusOf(const GdkEvent* event) {
-    GtkWidget* toplevel = nullptr;
-    if (event->any.window) {
-        gpointer user = nullptr;
-        gdk_window_get_user_data(gdk_window_get_toplevel(event->any.window), &user);
-        toplevel = static_cast<GtkWidget*>(user);
-    }
-    return toplevel && GTK_IS_WINDOW(toplevel) ? gtk_window_get_focus(GTK_WINDOW(toplevel))
-                                               : nullptr;
+// The dialog whose client area an event is in; null for the menu bar, a
+// menu, or a window that is not a dialog's.
+MgrWindow* DialogUnder(const GdkEvent* event) {
+    GtkWidget* widget = WidgetOf(event);
+    if (!widget)
+        return nullptr;
+    MgrWindow* dlg = DialogOfToplevel(gtk_widget_get_toplevel(widget));
+    if (!dlg)
+        return nullptr;
+    GtkWidget* bar = DialogViewOf(*dlg).bar;
+    if (bar && (widget == bar || gtk_widget_is_ancestor(widget, bar)))
+        return nullptr;
+    return dlg;
 }
 
 // An open menu takes the keys itself.
@@ -68,81 +61,105 @@ bool MenuIsOpen() {
     return grab && GTK_IS_MENU_SHELL(grab);
 }
 
-bool IsEnter(guint keyval) {
-    return keyval == GDK_KEY_Return || keyval == GDK_KEY_KP_Enter || keyval == GDK_KEY_ISO_Enter;
-}
-
-bool IsSpace(guint keyval) {
-    return keyval == GDK_KEY_space || keyval == GDK_KEY_KP_Space;
-}
-
-// The space bar presses the focused button and clicks it on its release,
-// as the platform's buttons do; the toolkit's own would click from a timer
-// when the key is held.
-bool SpaceKey(const GdkEvent* event) {
-    // Weak: the button may go with its dialog before the key comes up.
-    static GtkWidget* pressed = nullptr;
-    GtkWidget* focus = FocusOf(event);
-    const bool button = focus && GTK_IS_BUTTON(focus) && gtk_widget_is_sensitive(focus);
-    GtkWidget* was = pressed;
-    if (pressed)
-        g_object_remove_weak_pointer(G_OBJECT(pressed), reinterpret_cast<gpointer*>(&pressed));
-    pressed = nullptr;
-    if (event->type == GDK_KEY_PRESS) {
-        if (was && was != focus)
-            gtk_widget_unset_state_flags(was, GTK_STATE_FLAG_ACTIVE);
-        if (button) {
-            pressed = focus;
-            g_object_add_weak_pointer(G_OBJECT(pressed), reinterpret_cast<gpointer*>(&pressed));
-            gtk_widget_set_state_flags(focus, GTK_STATE_FLAG_ACTIVE, FALSE);
-        }
-        return button;
+// The platform's virtual key of a key, with Shift and Alt; 0 for a key no
+// dialog knows.
+int VirtualKey(const GdkEventKey& key) {
+    int vk = 0;
+    switch (key.keyval) {
+    case GDK_KEY_Tab:
+        vk = VK_TAB;
+        break;
+    case GDK_KEY_ISO_Left_Tab:
+        vk = VK_TAB | dlgmgr::kShift;
+        break;
+    case GDK_KEY_Return:
+    case GDK_KEY_KP_Enter:
+    case GDK_KEY_ISO_Enter:
+        vk = VK_RETURN;
+        break;
+    case GDK_KEY_Escape:
+        vk = VK_ESCAPE;
+        break;
+    case GDK_KEY_space:
+    case GDK_KEY_KP_Space:
+        vk = VK_SPACE;
+        break;
+    case GDK_KEY_Left:
+        vk = VK_LEFT;
+        break;
+    case GDK_KEY_Up:
+        vk = VK_UP;
+        break;
+    case GDK_KEY_Right:
+        vk = VK_RIGHT;
+        break;
+    case GDK_KEY_Down:
+        vk = VK_DOWN;
+        break;
+    case GDK_KEY_F4:
+        vk = VK_F4;
+        break;
+    default: {
+        // Letters and digits are their upper-case character.
+        const guint32 c = gdk_keyval_to_unicode(gdk_keyval_to_upper(key.keyval));
+        vk = c < 128 && g_ascii_isalnum(char(c)) ? int(c) : 0;
     }
-    if (!was || was != focus)
-        return false;
-    gtk_widget_unset_state_flags(was, GTK_STATE_FLAG_ACTIVE);
-    if (button)
-        gtk_button_clicked(GTK_BUTTON(was));
-    return true;
+    }
+    if (key.state & GDK_SHIFT_MASK)
+        vk |= dlgmgr::kShift;
+    if (key.state & GDK_MOD1_MASK)
+        vk |= dlgmgr::kAlt;
+    return vk;
 }
 
-// The front dialog's keyboard: Escape cancels; Enter clicks the focused
-// push button, or else gives the OK command when OK is enabled or missing.
-bool DialogKey(const GdkEventKey& key) {
-    DialogRun* run = InnermostRun();
-    // Escape closes an open menu, not the dialog.
-    if (!run || key.type != GDK_KEY_PRESS || MenuIsOpen())
-        return false;
-    if (key.keyval == GDK_KEY_Escape) {
-        SendCommand(run, IDCANCEL);
-        return true;
-    }
-    if (IsEnter(key.keyval)) {
-        GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(run->window));
-        if (focus && GTK_IS_BUTTON(focus) && !GTK_IS_TOGGLE_BUTTON(focus)) {
-            if (gtk_widget_is_sensitive(focus))
-                gtk_button_clicked(GTK_BUTTON(focus));
-            return true;
-        }
-        CWnd* ok = run->dialog->GetDlgItem(IDOK);
-        if (!ok || ok->IsWindowEnabled())
-            SendCommand(run, IDOK);
-        return true;
-    }
-    return false;
+void Hold(GdkEvent* event) {
+    static int next = 0;
+    HeldEvents()[++next] = gdk_event_copy(event);
+    dlgmgr::Input in{dlgmgr::InputKind::Host};
+    in.code = next;
+    dlgmgr::QueueInput(in);
 }
 
-void Deliver(GdkEvent* event, bool dialogKeys) {
+// Mouse and keys in a dialog's client area become the manager's input;
+// the rest goes to the toolkit in its turn.
+void Enqueue(GdkEvent* event) {
+    MgrWindow* dlg = DialogUnder(event);
+    const bool move = event->type == GDK_MOTION_NOTIFY;
+    if (move && g_lastWasMove)
+        return;
+    g_lastWasMove = move;
     const bool key = event->type == GDK_KEY_PRESS || event->type == GDK_KEY_RELEASE;
-    if (!key) {
-        gtk_main_do_event(event);
+    const bool button = event->type == GDK_BUTTON_PRESS || event->type == GDK_BUTTON_RELEASE;
+    if (!dlg || (key && MenuIsOpen()) || (button && event->button.button != 1)) {
+        Hold(event);
         return;
     }
-    if (IsSpace(event->key.keyval) && !MenuIsOpen() && SpaceKey(event))
-        return;
-    // Outside the dialog's own loop only the focused button hears a key,
-    // and only the space bar.
-    if (dialogKeys && !DialogKey(event->key))
+    dlgmgr::Input in{dlgmgr::InputKind::Move};
+    in.window = dlg->hwnd;
+    if (key) {
+        in.kind =
+            event->type == GDK_KEY_PRESS ? dlgmgr::InputKind::KeyDown : dlgmgr::InputKind::KeyUp;
+        in.code = VirtualKey(event->key);
+    } else if (button) {
+        in.kind =
+            event->type == GDK_BUTTON_PRESS ? dlgmgr::InputKind::Press : dlgmgr::InputKind::Release;
+        // The point in the client area, from the window's origin on the screen.
+        DialogView& view = DialogViewOf(*dlg);
+        int x = 0, y = 0;
+        gdk_window_get_origin(gtk_widget_get_window(view.window), &x, &y);
+        GtkAllocation canvas;
+        gtk_widget_get_allocation(view.canvas, &canvas);
+        in.atPoint = true;
+        in.point = {long(event->button.x_root) - x - canvas.x,
+                    long(event->button.y_root) - y - canvas.y};
+    }
+    dlgmgr::QueueInput(in);
+}
+
+void HandleEvent(GdkEvent* event, gpointer) {
+    if (IsInput(event->type))
+        Enqueue(event);
+    else
         gtk_main_do_event(event);
 }
 
@@ -152,18 +169,14 @@ void InstallEventQueue() {
     gdk_event_handler_set(HandleEvent, nullptr, nullptr);
 }
 
-bool DispatchQueuedInput(bool dialogKeys) {
-    std::deque<GdkEvent*>& queue = Queue();
-    while (!queue.empty()) {
-        GdkEvent* event = queue.front();
-        queue.pop_front();
-        const bool counts = InputKindOf(event)->counts;
-        Deliver(event, dialogKeys);
-        gdk_event_free(event);
-        if (counts)
-            return true;
-    }
-    return false;
+void DeliverToToolkit(int held) {
+    auto it = HeldEvents().find(held);
+    if (it == HeldEvents().end())
+        return;
+    GdkEvent* event = it->second;
+    HeldEvents().erase(it);
+    gtk_main_do_event(event);
+    gdk_event_free(event);
 }
 
 void ReadWaitingEvents() {

@@ -3,18 +3,32 @@
 #include "fw/gtk/resources.h"
 #include "fw/gtk/surface_dc.h"
 
-SurfaceDC* TakeSurface(DialogRun* run, int originX, int originY) {
-    if (!run || !run->canvas)
+cairo_region_t* PaintingRegion(const MgrWindow& dialog) {
+    if (!dialog.painting)
         return nullptr;
+    cairo_region_t* region = cairo_region_create();
+    for (const RECT& r : *dialog.painting) {
+        const cairo_rectangle_int_t rect = {int(r.left), int(r.top), int(r.right - r.left),
+                                            int(r.bottom - r.top)};
+        cairo_region_union_rectangle(region, &rect);
+    }
+    return region;
+}
+
+SurfaceDC* TakeSurface(MgrWindow* dialog, int originX, int originY) {
+    if (!dialog || !dialog->view)
+        return nullptr;
+    GtkWidget* canvas = DialogViewOf(*dialog).canvas;
     SurfaceDC* dc = new SurfaceDC;
-    dc->run = run;
+    dc->dialog = dialog;
     dc->originX = originX;
     dc->originY = originY;
-    const bool painting = run->paintRegion != nullptr;
-    dc->cr = CanvasDraw(run->canvas, painting ? CanvasLayer::kUnder : CanvasLayer::kOver);
+    cairo_region_t* painting = PaintingRegion(*dialog);
+    dc->cr = CanvasDraw(canvas, painting ? CanvasLayer::kUnder : CanvasLayer::kOver);
     if (painting) {
-        gdk_cairo_region(dc->cr, run->paintRegion);
+        gdk_cairo_region(dc->cr, painting);
         cairo_clip(dc->cr);
+        cairo_region_destroy(painting);
     }
     cairo_translate(dc->cr, originX, originY);
     return dc;
@@ -40,7 +54,7 @@ void DrawPicture(SurfaceDC* dc, cairo_surface_t* picture, int x, int y) {
     cairo_rectangle(dc->cr, x, y, w, h);
     cairo_fill(dc->cr);
     cairo_restore(dc->cr);
-    CanvasRedrawRect(dc->run->canvas, {dc->originX + x, dc->originY + y, w, h});
+    CanvasRedrawRect(DialogViewOf(*dc->dialog).canvas, {dc->originX + x, dc->originY + y, w, h});
 }
 
 COLORREF CDC::SetBkColor(COLORREF color) {
@@ -65,16 +79,11 @@ BOOL CDC::DrawIcon(int x, int y, HICON hIcon) {
     return TRUE;
 }
 
-// Beginning to paint answers the paint request: the area is no longer waiting.
+// The dialog manager answered the paint request before WM_PAINT.
 CPaintDC::CPaintDC(CWnd* pWnd) : m_pWnd(pWnd), m_ps() {
-    DialogRun* run = DialogOf(pWnd ? pWnd->GetSafeHwnd() : nullptr);
-    if (!run)
-        return;
-    if (run->pendingPaint) {
-        cairo_region_destroy(run->pendingPaint);
-        run->pendingPaint = nullptr;
-    }
-    m_hDC = HandleOf(TakeSurface(run, 0, 0));
+    MgrWindow* dlg = dlgmgr::Find(pWnd);
+    if (dlg && dlg->IsDialog())
+        m_hDC = HandleOf(TakeSurface(dlg, 0, 0));
 }
 
 CPaintDC::~CPaintDC() {
@@ -82,9 +91,10 @@ CPaintDC::~CPaintDC() {
 }
 
 CDC* CWnd::GetDC() {
-    Control* control = ControlOf(m_hWnd);
-    SurfaceDC* dc = control ? TakeSurface(control->run, control->rect.x, control->rect.y)
-                            : TakeSurface(DialogOf(m_hWnd), 0, 0);
+    MgrWindow* w = dlgmgr::Find(this);
+    SurfaceDC* dc = !w              ? nullptr
+                    : w->IsDialog() ? TakeSurface(w, 0, 0)
+                                    : TakeSurface(w->dialog, int(w->rect.left), int(w->rect.top));
     return dc ? new CDC(HandleOf(dc)) : nullptr;
 }
 

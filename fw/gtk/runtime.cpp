@@ -1,4 +1,4 @@
-// Process-level services: sleep, the one-event pump, the immediate exit,
+// Process-level services: sleep, the immediate exit,
 // the C runtime's generator, time and the system metrics.
 #include <ctime>
 #include <unistd.h>
@@ -38,19 +38,10 @@ void RunLoopUntil(gint64 deadline) {
         g_usleep(gulong(deadline - now));
 }
 
-// The generator of the platform's C runtime, so that a seed gives the same
-// numbers as in the Windows build.
-unsigned long g_randomState = 1;
-
 } // namespace
 
 void AfxSleep(DWORD milliseconds) {
     RunLoopUntil(g_get_monotonic_time() + gint64(milliseconds) * 1000);
-}
-
-bool AfxPumpWaitingMessage() {
-    ReadWaitingEvents();
-    return DispatchQueuedInput(false) || PaintOneWaiting();
 }
 
 void AfxExit(int status) {
@@ -58,12 +49,11 @@ void AfxExit(int status) {
 }
 
 void AfxSrand(unsigned seed) {
-    g_randomState = seed;
+    dlgmgr::CrtSrand(seed);
 }
 
 int AfxRand() {
-    g_randomState = (g_randomState * 214013UL + 2531011UL) & 0xFFFFFFFFUL;
-    return int((g_randomState >> 16) & 0x7FFF);
+    return dlgmgr::CrtRand();
 }
 
 long long AfxTime() {

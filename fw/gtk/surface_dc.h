@@ -7,7 +7,7 @@
 #include "fw/gtk/backend.h"
 
 struct SurfaceDC {
-    DialogRun* run = nullptr;
+    MgrWindow* dialog = nullptr;
     cairo_t* cr = nullptr; // null for a surface that only takes colours
     int originX = 0, originY = 0;
     COLORREF bkColor = 0;
@@ -24,7 +24,9 @@ inline HDC HandleOf(SurfaceDC* dc) {
 // A surface of the dialog's client area for one drawing: during a paint
 // request on the layer under the controls, cut to the repainted area;
 // otherwise on the layer over them. Release with ReleaseSurface.
-SurfaceDC* TakeSurface(DialogRun* run, int originX, int originY);
+SurfaceDC* TakeSurface(MgrWindow* dialog, int originX, int originY);
+// The area of the dialog being painted now, or null.
+cairo_region_t* PaintingRegion(const MgrWindow& dialog);
 void ReleaseSurface(SurfaceDC* dc);
 // Draws a picture at (x, y) of the surface, replacing what lies beneath.
 void DrawPicture(SurfaceDC* dc, cairo_surface_t* picture, int x, int y);
