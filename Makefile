@@ -72,7 +72,7 @@ screenshots: win64 native
 bench: all
 	@bench/run
 
-dist: win64 win32
+dist: win64 win32 native
 	@scripts/make-dist
 
 format:

@@ -16,8 +16,14 @@ int main(int argc, char** argv) {
     // The font map reads the font configuration in a thread of its own:
     // started now, that runs while the toolkit opens the display.
     pango_cairo_font_map_get_default();
-    if (!gtk_init_check(&argc, &argv))
-        return 1;
+    if (!gtk_init_check(&argc, &argv)) {
+        // Status 1 is the game's own end ("Exit"): this is another one.
+        const char* display = g_getenv("DISPLAY");
+        g_printerr("quintaro: cannot open a display%s%s; start the game on the desktop, or set "
+                   "DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to the desktop's display\n",
+                   display ? " at DISPLAY=" : " (DISPLAY is not set)", display ? display : "");
+        return 2;
+    }
     g_object_set(gtk_settings_get_default(), "gtk-auto-mnemonics", FALSE, "gtk-enable-animations",
                  FALSE, nullptr);
     InstallEventQueue();

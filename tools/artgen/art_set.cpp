@@ -79,4 +79,16 @@ std::vector<uint8_t> IconFile() {
     return EncodeIco(PaintIcon());
 }
 
+std::vector<int> IconPngSizes() {
+    return {16, 24, 32, 48, 64, 128, 256};
+}
+
+std::string IconPngFileName(int size) {
+    return "icon_" + std::to_string(size) + ".png";
+}
+
+std::vector<uint8_t> IconPngFile(int size) {
+    return IconPng(size);
+}
+
 } // namespace artgen

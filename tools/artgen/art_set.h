@@ -1,6 +1,6 @@
 // Everything the generator writes, by resource id: the 114 bitmaps of
-// the game and its icon. The tool and the tests render through
-// these functions.
+// the game and its icon (with its PNGs for the Linux desktop). The tool and the tests render
+// through these functions.
 #pragma once
 
 #include "image.h"
@@ -23,10 +23,15 @@ std::string BitmapFileName(int id); // bitmap_<id>.bmp
 constexpr const char* kIconFileName = "quintaro.ico";
 constexpr const char* kTileScriptFileName = "tile_bitmaps.rc";
 constexpr const char* kStampFileName = "stamp";
+// The icon for the Linux desktop's icon theme, one PNG per size:
+// icon_<size>.png, size x size pixels.
+std::vector<int> IconPngSizes();
+std::string IconPngFileName(int size);
 
 // The bytes of each file.
 std::vector<uint8_t> BitmapFile(int id);
 std::vector<uint8_t> IconFile();
+std::vector<uint8_t> IconPngFile(int size);
 // The resource script's lines for the number tiles, which the game's script
 // includes: so the ids are listed nowhere but in gfx/tile_ids.h.
 std::vector<uint8_t> TileScriptFile();

@@ -82,6 +82,18 @@ std::vector<uint8_t> Canvas::ToAlpha() {
     return out;
 }
 
+std::vector<uint8_t> Canvas::ToPng() {
+    std::vector<uint8_t> out;
+    const auto append = [](void* closure, const unsigned char* data, unsigned int length) {
+        auto* bytes = static_cast<std::vector<uint8_t>*>(closure);
+        bytes->insert(bytes->end(), data, data + length);
+        return CAIRO_STATUS_SUCCESS;
+    };
+    if (cairo_surface_write_to_png_stream(surface_, append, &out) != CAIRO_STATUS_SUCCESS)
+        throw std::runtime_error("cairo: cannot write a PNG");
+    return out;
+}
+
 namespace {
 
 constexpr double kItalicDegrees = 12.0;

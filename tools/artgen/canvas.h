@@ -34,6 +34,9 @@ public:
     // The surface's alpha channel, one byte per pixel, rows top to bottom
     // (A8 or ARGB32 only).
     std::vector<uint8_t> ToAlpha();
+    // The surface as a PNG file's bytes (throws std::runtime_error if Cairo
+    // cannot write it).
+    std::vector<uint8_t> ToPng();
 
 private:
     cairo_surface_t* surface_;

@@ -6,9 +6,14 @@
 
 namespace artgen {
 
-IconImage PaintIcon() {
-    Canvas canvas(CAIRO_FORMAT_ARGB32, kIconSize, kIconSize);
+namespace {
+
+// Draws the icon over the whole of a square, transparent canvas, in units of
+// the 32 x 32 icon's pixels.
+void DrawIcon(const Canvas& canvas) {
     cairo_t* cr = canvas.cr();
+    const double scale = double(canvas.width()) / kIconSize;
+    cairo_scale(cr, scale, scale);
     const double c = kIconSize / 2.0, r = 15.0;
 
     // The ball: gold, lit from the upper left, with a dark rim.
@@ -33,6 +38,13 @@ IconImage PaintIcon() {
     seven.size = 17;
     seven.fill = {0, 0, 0};
     CentredLine(cr, "7", seven, c + 0.5, c + 6.5);
+}
+
+} // namespace
+
+IconImage PaintIcon() {
+    Canvas canvas(CAIRO_FORMAT_ARGB32, kIconSize, kIconSize);
+    DrawIcon(canvas);
 
     // Opaque where the ball covers at least half a pixel; the rest shows the
     // screen through (AND mask 1, colour black).
@@ -47,6 +59,12 @@ IconImage PaintIcon() {
     }
     icon.image = Quantise(colours, 16, 4, {{0, 0, 0}, {255, 255, 255}});
     return icon;
+}
+
+std::vector<uint8_t> IconPng(int size) {
+    Canvas canvas(CAIRO_FORMAT_ARGB32, size, size);
+    DrawIcon(canvas);
+    return canvas.ToPng();
 }
 
 } // namespace artgen

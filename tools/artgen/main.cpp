@@ -1,5 +1,6 @@
 // artgen OUTDIR: draws every picture of Quintaro into OUTDIR:
-// bitmap_<id>.bmp for the 114 bitmap ids, quintaro.ico, tile_bitmaps.rc
+// bitmap_<id>.bmp for the 114 bitmap ids, quintaro.ico, icon_<size>.png for
+// the Linux desktop's icon theme, tile_bitmaps.rc
 // (the number tiles' lines of the resource script), and last an
 // empty `stamp` that the build depends on.
 #include "art_set.h"
@@ -37,6 +38,8 @@ int main(int argc, char** argv) {
         for (int id : artgen::BitmapIds())
             WriteFile(dir / artgen::BitmapFileName(id), artgen::BitmapFile(id));
         WriteFile(dir / artgen::kIconFileName, artgen::IconFile());
+        for (int size : artgen::IconPngSizes())
+            WriteFile(dir / artgen::IconPngFileName(size), artgen::IconPngFile(size));
         WriteFile(dir / artgen::kTileScriptFileName, artgen::TileScriptFile());
         WriteFile(dir / artgen::kStampFileName, {});
     } catch (const std::exception& e) {
