@@ -5,10 +5,13 @@ HOST  := $(BUILD)/host
 WIN64 := $(BUILD)/win64
 WIN32 := $(BUILD)/win32
 LINUX := $(BUILD)/linux
+WEB   := $(BUILD)/web
+# Debian's Emscripten runs its tools with Debian's node modules.
+EMENV := NODE_PATH=/usr/share/nodejs
 ART   := $(abspath $(HOST))/art
 
-.PHONY: all deps host win64 win32 native test unit e2e native-e2e mutants run run-wine demo screenshots \
-	bench dist format clean
+.PHONY: all deps host win64 win32 native web test unit e2e native-e2e web-e2e mutants run run-wine \
+	run-web demo screenshots bench dist format clean
 
 all: host win64 win32 native
 
@@ -35,6 +38,16 @@ native: host
 	    -DQUINTARO_NATIVE=ON -DQUINTARO_RES=$(abspath $(HOST))/quintaro.res
 	@cmake --build $(LINUX)
 
+# The browser game, the site build/web: the host tree's compiled resources
+# (only those), then the Emscripten tree.
+web: deps
+	@[ -f $(HOST)/build.ninja ] || cmake -S . -B $(HOST) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	@cmake --build $(HOST) --target resources
+	@[ -f $(BUILD)/webtree/build.ninja ] || $(EMENV) emcmake cmake -S . -B $(BUILD)/webtree -G Ninja \
+	    -DCMAKE_BUILD_TYPE=Release -DQUINTARO_RES=$(abspath $(HOST))/quintaro.res \
+	    -DQUINTARO_WEB_OUT=$(abspath $(WEB)) >/dev/null
+	@$(EMENV) cmake --build $(BUILD)/webtree
+
 unit: host
 	@ctest --test-dir $(HOST) --output-on-failure
 
@@ -47,11 +60,16 @@ test: all
 	@scripts/run-e2e
 	@scripts/check-dist
 	@$(MAKE) --no-print-directory native-e2e
+	@$(MAKE) --no-print-directory web-e2e
 
 # The native game's end-to-end tests, on a private X server and accessibility
 # bus; the same-pixels test among them also runs the Windows build under Wine.
 native-e2e: host win64 native
 	@tests/native/run
+
+# The browser game's smoke tests in headless Chromium.
+web-e2e: web
+	@tests/web/run
 
 # Not part of test: builds its own copy in build/mutants and takes a while.
 mutants: deps
@@ -63,16 +81,19 @@ run: native
 run-wine: win64
 	@scripts/run-game --wine
 
+run-web: web
+	@scripts/run-web
+
 demo: win64
 	@scripts/run-demo
 
 screenshots: win64 native
 	@scripts/update-screenshots
 
-bench: all
+bench: all web
 	@bench/run
 
-dist: win64 win32 native
+dist: win64 win32 native web
 	@scripts/make-dist
 
 format:

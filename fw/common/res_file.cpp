@@ -70,3 +70,18 @@ std::string LoadStringResource(const ResourceList& list, int id) {
     std::string text = r.Chars(r.U16());
     return r.ok() ? text : std::string();
 }
+
+std::vector<int> IconImageIds(const ResourceEntry& group) {
+    // A 6-byte header, then one entry of 14 bytes per image, its id last.
+    std::vector<int> ids;
+    ResReader r(group.data.data(), group.data.size());
+    r.Skip(4);
+    const int count = r.U16();
+    for (int i = 0; i < count && r.ok(); ++i) {
+        r.Skip(12);
+        const int id = r.U16();
+        if (r.ok())
+            ids.push_back(id);
+    }
+    return ids;
+}

@@ -38,3 +38,6 @@ inline const ResourceEntry* FindResource(const ResourceList& list, const ResId& 
 
 // String id from its string-table block; empty when missing.
 std::string LoadStringResource(const ResourceList& list, int id);
+
+// The icon resources that hold the images of a group icon, in its order.
+std::vector<int> IconImageIds(const ResourceEntry& group);

@@ -19,18 +19,11 @@ GdkPixbuf* PixbufOf(cairo_surface_t* surface) {
     return gdk_pixbuf_get_from_surface(surface, 0, 0, w, h);
 }
 
-// A group icon lists its images by the ids of the icon resources that
-// hold them, in entries of 14 bytes after a 6-byte header.
 IconImages ReadIcon(const ResourceEntry& group) {
     IconImages icon;
-    ResReader r(group.data.data(), group.data.size());
-    r.Skip(4);
-    const int count = r.U16();
-    for (int i = 0; i < count && r.ok(); ++i) {
-        r.Skip(12);
-        const int imageId = r.U16();
+    for (int imageId : IconImageIds(group)) {
         const ResourceEntry* image = FindEntry(kRtIcon, UINT(imageId));
-        if (!image || !r.ok())
+        if (!image)
             continue;
         if (cairo_surface_t* surface = DecodeDib(image->data.data(), image->data.size(), true)) {
             icon.images.push_back(PixbufOf(surface));

@@ -69,9 +69,8 @@ void Install(const std::string& css) {
     g_object_unref(provider);
 }
 
-// As the platform's dialog manager measures a face: the average width of
-// the 52 letters, rounded, and the height of a line.
-DialogScale Measure(const std::string& family, int pixelSize) {
+// The width of the 52 letters in a face, as Pango sets them.
+int LetterWidthOf(const std::string& family, int pixelSize) {
     PangoFontMap* map = pango_cairo_font_map_get_default();
     PangoContext* context = pango_font_map_create_context(map);
     PangoFontDescription* desc = pango_font_description_new();
@@ -85,23 +84,13 @@ DialogScale Measure(const std::string& family, int pixelSize) {
     g_object_unref(layout);
     pango_font_description_free(desc);
     g_object_unref(context);
-    return DialogScale{(logical.width / 26 + 1) / 2, logical.height};
+    return logical.width;
 }
 
 } // namespace
 
 DialogFace FaceFor(const DlgTemplate& tpl, const DialogScale& asked) {
-    const DialogScale fixed = asked.IsSet() ? asked : kUsualDialogScale;
-    DialogFace face;
-    face.family = tpl.faceName.empty() ? "Liberation Sans" : tpl.faceName;
-    // Points at the platform's 96 pixels per inch, rounded.
-    const int points = tpl.pointSize > 0 ? tpl.pointSize : 8;
-    face.pixelSize = (points * 96 + 36) / 72;
-    // A face wider on average than the scale is set smaller until it fits.
-    while (face.pixelSize > 1 && Measure(face.family, face.pixelSize).baseX > fixed.baseX)
-        --face.pixelSize;
-    face.scale = fixed;
-    return face;
+    return FaceFor(tpl, asked, LetterWidthOf);
 }
 
 std::string FaceClass(const DialogFace& face) {

@@ -7,18 +7,9 @@
 
 #include <string>
 
-#include "fw/common/dlg_template.h"
-#include "fw/dialog.h"
+#include "fw/common/dialog_face.h"
 
-struct DialogFace {
-    std::string family;
-    int pixelSize = 0;
-    DialogScale scale; // the dialog's layout
-};
-
-// The face the template asks for, and the scale the dialog is laid out at:
-// the one it asked for, or the platform's usual one. A face wider on average
-// than the scale's base width is set smaller until it fits.
+// The face of a dialog (fw/common's rule), measured with Pango.
 DialogFace FaceFor(const DlgTemplate& tpl, const DialogScale& asked);
 
 // The style class that gives a window's widgets the face; the style sheet
