@@ -11,7 +11,8 @@ extern "C" {
 
 // The page's starting state: the dialog background colour (0x00BBGGRR).
 void qw_start(uint32_t faceColor);
-// The width in whole CSS pixels of a text in the page's face at a pixel size.
+// The width of a text in the page's face at a pixel size: each letter's
+// advance in whole CSS pixels.
 int qw_text_width(const char* text, int pixelSize);
 
 // A window, made hidden: its caption, client size, text size, whether it

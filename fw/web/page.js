@@ -5,6 +5,7 @@
 // until the program takes it. The rules of the dialogs are the program's
 // own (fw/dlgmgr): the page only shows and reports.
 mergeInto(LibraryManager.library, {
+  $QW__deps: ['$callUserCallback'],
   $QW: {
     windows: {}, // handle: window record
     controls: {}, // handle: control record
@@ -40,7 +41,8 @@ mergeInto(LibraryManager.library, {
       if (QW.wake) {
         var wake = QW.wake;
         QW.wake = null;
-        wake();
+        // The program resumes here and may end (an exit unwinds to this call).
+        callUserCallback(wake);
       }
     },
     // Device pixels per game pixel: whole, so that every picture stays sharp.
@@ -92,21 +94,24 @@ mergeInto(LibraryManager.library, {
         var win = QW.windows[id];
         if (!win.shown) return;
         var owner = QW.windows[win.owner];
+        if (owner && !owner.shown) owner = null;
         var x, y;
-        if (win.place === 0 || !owner || !owner.shown) {
-          x = (desk.offsetWidth - win.el.offsetWidth) / 2;
-          y = (desk.offsetHeight - win.el.offsetHeight) / 2;
-        } else if (win.place === 1) {
+        if (win.place === 1 && owner) {
           x = owner.left + owner.client.offsetLeft + win.x;
           y = owner.top + owner.client.offsetTop + win.y;
-        } else {
+        } else if (win.place === 2 && owner) {
           x = owner.left + (owner.el.offsetWidth - win.el.offsetWidth) / 2;
           y = owner.top + (owner.el.offsetHeight - win.el.offsetHeight) / 2;
-          // A window as large as its owner steps aside, so the owner still shows.
-          if (Math.abs(x - owner.left) < 8 && Math.abs(y - owner.top) < 8) {
-            x = owner.left + 24;
-            y = owner.top + 24;
-          }
+        } else {
+          x = (desk.offsetWidth - win.el.offsetWidth) / 2;
+          y = (desk.offsetHeight - win.el.offsetHeight) / 2;
+        }
+        // A window that would hide its owner whole steps aside, so the
+        // owner still shows beneath it.
+        if (owner && win.el.offsetWidth >= owner.el.offsetWidth &&
+            win.el.offsetHeight >= owner.el.offsetHeight) {
+          x = owner.left + 24;
+          y = owner.top + 24;
         }
         win.left = Math.max(0, Math.round(x));
         win.top = Math.max(0, Math.round(y));
@@ -116,7 +121,7 @@ mergeInto(LibraryManager.library, {
     },
     // Keys the page gives the game rather than the browser.
     key: function (e, down) {
-      if (!QW.root || e.ctrlKey || e.metaKey) return;
+      if (!QW.root || ABORT || e.ctrlKey || e.metaKey) return;
       var k = e.keyCode;
       var dialogKey = k === 9 || k === 13 || k === 27 || k === 32 || (k >= 37 && k <= 40);
       var letter = (k >= 48 && k <= 57) || (k >= 65 && k <= 90);
@@ -138,9 +143,13 @@ mergeInto(LibraryManager.library, {
 
   qw_text_width__deps: ['$QW'],
   qw_text_width: function (text, px) {
+    // Each letter's advance in whole pixels, as a text engine with hinted
+    // metrics (the native game's) lays them out.
     var ctx = QW.measure || (QW.measure = document.createElement('canvas').getContext('2d'));
     ctx.font = px + 'px ' + Module['qwFont'];
-    return Math.ceil(ctx.measureText(QW.text(text)).width);
+    var width = 0;
+    for (var c of QW.text(text)) width += Math.round(ctx.measureText(c).width);
+    return width;
   },
 
   qw_window_create__deps: ['$QW'],
@@ -399,10 +408,10 @@ mergeInto(LibraryManager.library, {
     return 1;
   },
 
-  qw_wait__deps: ['$QW', '$Asyncify'],
+  qw_wait__deps: ['$QW', '$Asyncify', '$callUserCallback'],
   qw_wait: function () {
     return Asyncify.handleSleep(function (wakeUp) {
-      if (QW.input.length) setTimeout(wakeUp, 0);
+      if (QW.input.length) setTimeout(function () { callUserCallback(wakeUp); }, 0);
       else QW.wake = wakeUp;
     });
   },
