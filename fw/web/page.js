@@ -397,7 +397,6 @@ mergeInto(LibraryManager.library, {
     ctx.imageSmoothingEnabled = false;
     ctx.clearRect(x * k, y * k, cw * k, ch * k);
     ctx.drawImage(layer.plain, x, y, cw, ch, x * k, y * k, cw * k, ch * k);
-    if (!Module['qwFirstPaint']) Module['qwFirstPaint'] = performance.now();
   },
 
   qw_take_input__deps: ['$QW'],
