@@ -1,8 +1,9 @@
 # The browser build: the same game sources over fw/web, compiled to
 # WebAssembly by Emscripten (configure with emcmake), with the host tree's
 # compiled resources inside. Writes the site to QUINTARO_WEB_OUT: the page,
-# the program (its WebAssembly inside the script, so that the page also
-# plays from disk) and the face its texts are set in.
+# the program (its script and its WebAssembly, and the WebAssembly again as
+# a script, for a page opened from disk, where browsers fetch nothing) and
+# the face its texts are set in.
 if(NOT QUINTARO_RES OR NOT QUINTARO_WEB_OUT)
     message(FATAL_ERROR "QUINTARO_RES must name the compiled resources (build/host/quintaro.res) "
                         "and QUINTARO_WEB_OUT the site's folder")
@@ -21,10 +22,14 @@ set(PAGE_JS ${CMAKE_SOURCE_DIR}/fw/web/page.js)
 target_link_options(quintaro PRIVATE
     -O2 --js-library ${PAGE_JS}
     -sASYNCIFY -sASYNCIFY_IMPORTS=['qw_wait'] -sASYNCIFY_STACK_SIZE=65536
-    -sALLOW_MEMORY_GROWTH -sSINGLE_FILE -sENVIRONMENT=web
+    -sALLOW_MEMORY_GROWTH -sENVIRONMENT=web
     -sEXPORTED_RUNTIME_METHODS=['addRunDependency','removeRunDependency'])
 set_target_properties(quintaro PROPERTIES SUFFIX ".js" LINK_DEPENDS ${PAGE_JS}
                       RUNTIME_OUTPUT_DIRECTORY ${QUINTARO_WEB_OUT})
+add_custom_command(TARGET quintaro POST_BUILD
+    COMMAND ${CMAKE_SOURCE_DIR}/fw/web/site/wasm-as-script ${QUINTARO_WEB_OUT}/quintaro.wasm
+            ${QUINTARO_WEB_OUT}/quintaro-wasm.js
+    COMMENT "The WebAssembly as a script, for the page opened from disk")
 
 set(FONT_DIR /usr/share/fonts/truetype/liberation)
 add_custom_command(

@@ -83,7 +83,7 @@ bool DibSize(const uint8_t* data, size_t size, int& width, int& height) {
     return true;
 }
 
-bool DecodeDib(const uint8_t* data, size_t size, bool icon, DibPixels& out) {
+bool DecodeDib(const uint8_t* data, size_t size, bool icon, DibPixels& out, int left, int columns) {
     ResReader r(data, size);
     DibHeader h;
     if (!ReadHeader(r, h))
@@ -112,26 +112,33 @@ bool DecodeDib(const uint8_t* data, size_t size, bool icon, DibPixels& out) {
     const uint8_t* pixels = data + start;
     const uint8_t* mask = pixels + stride * size_t(height);
 
-    out.width = h.width;
+    if (left < 0 || left > h.width)
+        return false;
+    const int width = columns < 0 || columns > h.width - left ? h.width - left : columns;
+    out.width = width;
     out.height = height;
-    out.pixels.resize(size_t(h.width) * size_t(height));
+    out.pixels.resize(size_t(width) * size_t(height));
     for (int y = 0; y < height; ++y) {
         const int stored = h.topDown ? y : height - 1 - y;
         const uint8_t* row = pixels + stride * size_t(stored);
         const uint8_t* maskRow = mask + maskStride * size_t(stored);
-        uint32_t* line = out.pixels.data() + size_t(h.width) * size_t(y);
+        uint32_t* line = out.pixels.data() + size_t(width) * size_t(y);
         if (!icon && h.bits == 8) {
             // The game's art: one palette look-up a pixel.
-            for (int x = 0; x < h.width; ++x)
-                line[x] = 0xFF000000u | (row[x] < palette.size() ? palette[row[x]] : 0);
+            for (int x = 0; x < width; ++x) {
+                const uint8_t index = row[left + x];
+                line[x] = 0xFF000000u | (index < palette.size() ? palette[index] : 0);
+            }
         } else if (!icon && h.bits == 24) {
-            for (int x = 0; x < h.width; ++x, row += 3)
+            row += 3 * size_t(left);
+            for (int x = 0; x < width; ++x, row += 3)
                 line[x] =
                     0xFF000000u | uint32_t(row[0]) | uint32_t(row[1]) << 8 | uint32_t(row[2]) << 16;
         } else {
-            for (int x = 0; x < h.width; ++x) {
-                const bool transparent = icon && ((maskRow[x / 8] >> (7 - x % 8)) & 1);
-                line[x] = transparent ? 0 : 0xFF000000u | PixelAt(row, x, h.bits, palette);
+            for (int x = 0; x < width; ++x) {
+                const int at = left + x;
+                const bool transparent = icon && ((maskRow[at / 8] >> (7 - at % 8)) & 1);
+                line[x] = transparent ? 0 : 0xFF000000u | PixelAt(row, at, h.bits, palette);
             }
         }
     }

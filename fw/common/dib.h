@@ -16,8 +16,11 @@ struct DibPixels {
 // Decodes the bitmap; false when it cannot be read. Bitmaps come out
 // opaque. For an icon image (whose header gives the double height of the
 // colour rows and the mask below them), pass icon = true: the AND mask
-// becomes transparency (pixel 0).
-bool DecodeDib(const uint8_t* data, size_t size, bool icon, DibPixels& out);
+// becomes transparency (pixel 0). Only the columns from left on are
+// decoded, as many as columns says (all the rest when negative); false when
+// left lies beyond the bitmap.
+bool DecodeDib(const uint8_t* data, size_t size, bool icon, DibPixels& out, int left = 0,
+               int columns = -1);
 
 // The width and height of the bitmap from its header alone; false when the
 // header cannot be read or the bits are not all there.

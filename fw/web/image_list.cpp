@@ -30,15 +30,15 @@ ImageList* ListOf(void* handle) {
     return static_cast<ImageList*>(handle);
 }
 
-// One image cut from the bitmap, with the pixels of the mask colour black;
-// what lies beyond the bitmap is black too.
-Picture CutImage(const Picture& bitmap, int left, int cx, int cy, COLORREF mask) {
+// One image cut from the bitmap's columns: the pixels of the mask colour,
+// and what lies beyond the bitmap, black.
+Picture CutImage(const Picture& columns, int cx, int cy, COLORREF mask) {
     const uint32_t black = 0xFF000000u;
     Picture image{cx, cy, std::vector<uint32_t>(size_t(cx) * size_t(cy), black)};
-    for (int y = 0; y < cy && y < bitmap.height; ++y)
-        for (int x = 0; x < cx && left + x < bitmap.width; ++x) {
+    for (int y = 0; y < cy && y < columns.height; ++y)
+        for (int x = 0; x < cx && x < columns.width; ++x) {
             // RGBA bytes keep red lowest, as COLORREF does.
-            const uint32_t px = bitmap.pixels[size_t(y * bitmap.width + left + x)];
+            const uint32_t px = columns.pixels[size_t(y * columns.width + x)];
             image.pixels[size_t(y * cx + x)] = (px & 0xFFFFFF) == mask ? black : px;
         }
     return image;
@@ -52,12 +52,11 @@ const Picture* PictureOf(const ImageSource& source) {
     if (it != pictures.end())
         return &it->second;
     DibPixels decoded;
-    if (!DecodeDib(source.data, source.size, false, decoded))
+    if (!DecodeDib(source.data, source.size, false, decoded, source.left, source.cx))
         return nullptr;
-    const Picture bitmap = PictureOf(decoded);
     return &pictures
-                .emplace(source, CutImage(bitmap, source.left, source.cx, source.cy,
-                                          source.mask & 0xFFFFFF))
+                .emplace(source,
+                         CutImage(PictureOf(decoded), source.cx, source.cy, source.mask & 0xFFFFFF))
                 .first->second;
 }
 

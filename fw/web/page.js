@@ -52,9 +52,11 @@ mergeInto(LibraryManager.library, {
     sizeLayer: function (layer, w, h) {
       var k = QW.backing();
       if (layer.k === k) return;
+      var drawn = layer.k > 0;
       layer.k = k;
       layer.canvas.width = w * k;
       layer.canvas.height = h * k;
+      if (!drawn) return;
       var ctx = layer.canvas.getContext('2d');
       ctx.imageSmoothingEnabled = false;
       ctx.drawImage(layer.plain, 0, 0, w * k, h * k);
@@ -145,11 +147,15 @@ mergeInto(LibraryManager.library, {
   qw_text_width: function (text, px) {
     // Each letter's advance in whole pixels, as a text engine with hinted
     // metrics (the native game's) lays them out.
-    var ctx = QW.measure || (QW.measure = document.createElement('canvas').getContext('2d'));
-    ctx.font = px + 'px ' + Module['qwFont'];
-    var width = 0;
-    for (var c of QW.text(text)) width += Math.round(ctx.measureText(c).width);
-    return width;
+    var key = px + ' ' + QW.text(text);
+    var widths = QW.widths || (QW.widths = {});
+    if (!(key in widths)) {
+      var ctx = document.createElement('canvas').getContext('2d');
+      ctx.font = px + 'px ' + Module['qwFont'];
+      widths[key] = 0;
+      for (var c of QW.text(text)) widths[key] += Math.round(ctx.measureText(c).width);
+    }
+    return widths[key];
   },
 
   qw_window_create__deps: ['$QW'],

@@ -9,8 +9,18 @@
 
 namespace {
 
+// The program's resources by type and number, found at once (start-up
+// looks up some two thousand).
 const ResourceEntry* FindEntry(int type, UINT id) {
-    return id <= 0xFFFF ? FindResource(ProgramResources(), type, int(id)) : nullptr;
+    static const std::map<std::pair<int, int>, const ResourceEntry*> index = [] {
+        std::map<std::pair<int, int>, const ResourceEntry*> made;
+        for (const ResourceEntry& entry : ProgramResources())
+            if (entry.type.ordinal >= 0 && entry.name.ordinal >= 0)
+                made.emplace(std::make_pair(entry.type.ordinal, entry.name.ordinal), &entry);
+        return made;
+    }();
+    auto it = index.find({type, int(id)});
+    return it == index.end() ? nullptr : it->second;
 }
 
 IconImages ReadIcon(const ResourceEntry& group) {

@@ -3,10 +3,10 @@
 // "web: N passed, N failed"; exits non-zero when a case failed.
 'use strict';
 const fs = require('fs');
-const http = require('http');
 const os = require('os');
 const path = require('path');
 const { chromium } = require('playwright-core');
+const serve = require('./serve');
 
 const top = path.resolve(__dirname, '../..');
 const site = path.join(top, 'build/web');
@@ -65,22 +65,6 @@ async function waitFor(what, test, ms = 5000) {
 
 function check(ok, what) {
   if (!ok) throw new Error(what);
-}
-
-// A static server of the site on 127.0.0.1, as any web host would serve it.
-function serve() {
-  const types = { '.html': 'text/html', '.js': 'text/javascript', '.ttf': 'font/ttf' };
-  const server = http.createServer((req, res) => {
-    const name = decodeURIComponent(new URL(req.url, 'http://x').pathname);
-    const file = path.join(site, name.endsWith('/') ? name + 'index.html' : name);
-    if (!file.startsWith(site) || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
-      res.writeHead(404).end();
-      return;
-    }
-    res.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' });
-    fs.createReadStream(file).pipe(res);
-  });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
 const cases = [];
@@ -228,7 +212,7 @@ test('"Exit" in a spin, Escape and the close box end the game at once', async (e
     process.exit(1);
   }
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'quintaro-web-'));
-  const server = await serve();
+  const server = await serve(site);
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: '/usr/bin/chromium', headless: true, hasTouch: true,
     viewport: { width: 1100, height: 680 },
