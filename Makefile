@@ -13,7 +13,7 @@ ART   := $(abspath $(HOST))/art
 .PHONY: all deps host win64 win32 native web test unit e2e native-e2e web-e2e mutants run run-wine \
 	run-web demo screenshots bench dist format clean
 
-all: host win64 win32 native
+all: host win64 win32 native web
 
 deps:
 	@scripts/install-deps
@@ -90,7 +90,7 @@ demo: win64
 screenshots: win64 native
 	@scripts/update-screenshots
 
-bench: all web
+bench: all
 	@bench/run
 
 dist: win64 win32 native web

@@ -9,7 +9,8 @@ const { chromium } = require('playwright-core');
 const serve = require('./serve');
 
 const top = path.resolve(__dirname, '../..');
-const site = path.join(top, 'build/web');
+// The site: build/web, or the folder QUINTARO_WEB_SITE names (an unpacked zip).
+const site = path.resolve(process.env.QUINTARO_WEB_SITE || path.join(top, 'build/web'));
 const TITLE = 'Quintaro v2.0';
 const WHEEL_IDS = [1016, 1017, 1018, 1019, 1020, 1021];
 
@@ -208,7 +209,7 @@ test('"Exit" in a spin, Escape and the close box end the game at once', async (e
 
 (async () => {
   if (!fs.existsSync(path.join(site, 'index.html'))) {
-    console.error('web: no site in build/web; run make web');
+    console.error(`web: no site in ${site}; make web builds build/web`);
     process.exit(1);
   }
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'quintaro-web-'));
