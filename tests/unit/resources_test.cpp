@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "fw/common/dib.h"
 #include "fw/common/dlg_template.h"
 #include "fw/common/res_file.h"
 #include "res/resource.h"
 #include "tests/common/game_window_layout.h"
+#include "tests/unit/bmp_reader.h"
 
 namespace {
 
@@ -195,6 +197,33 @@ TEST(Resources, Bitmaps) {
         int wantHeight = id == IDB_FELT ? 430 : id == IDB_BANNER ? 253 : 72;
         EXPECT_EQ(width, wantWidth);
         EXPECT_EQ(height, wantHeight);
+    }
+}
+
+// The backends' decoder (whole bitmaps, and the columns an image is cut
+// from) reads every bitmap as the tests' own reader does.
+TEST(Resources, DecodedBitmapsMatchAnIndependentReading) {
+    for (const ResourceEntry& entry : Resources()) {
+        if (!(entry.type == ResId(kRtBitmap)))
+            continue;
+        SCOPED_TRACE("bitmap " + std::to_string(entry.name.ordinal));
+        const bmp_reader::Dib want = bmp_reader::ParseDib(entry.data, 0, 0, 0);
+        const bmp_reader::Dib rows = bmp_reader::ParseDib(entry.data, 0, 0, want.rows());
+        const int left = want.width / 3, columns = std::min(72, want.width - left);
+        DibPixels whole, part;
+        ASSERT_TRUE(DecodeDib(entry.data.data(), entry.data.size(), false, whole));
+        ASSERT_TRUE(DecodeDib(entry.data.data(), entry.data.size(), false, part, left, columns));
+        ASSERT_EQ(std::vector<int>({whole.width, whole.height, part.width, part.height}),
+                  std::vector<int>({want.width, want.rows(), columns, want.rows()}));
+        for (int y = 0; y < want.rows(); ++y)
+            for (int x = 0; x < want.width; ++x) {
+                const bmp_reader::Colour c = rows.at(x, y);
+                const uint32_t pixel = 0xFF000000u | uint32_t(c.r) << 16 | uint32_t(c.g) << 8 | c.b;
+                ASSERT_EQ(whole.pixels[size_t(y * want.width + x)], pixel) << x << "," << y;
+                if (x >= left && x < left + columns) {
+                    ASSERT_EQ(part.pixels[size_t(y * columns + x - left)], pixel) << x << "," << y;
+                }
+            }
     }
 }
 
