@@ -15,7 +15,7 @@ mergeInto(LibraryManager.library, {
     scale: 1, // the page's scale for windows wider or taller than it
     shows: 0,
     // Input kinds, as the backend reads them.
-    PRESS: 1, RELEASE: 2, KEY_DOWN: 3, KEY_UP: 4, COMMAND: 5,
+    PRESS: 1, RELEASE: 2, KEY_DOWN: 3, KEY_UP: 4, COMMAND: 5, CLOSE: 6,
     SHIFT: 1, ALT: 2,
     // The program's texts are Latin-1.
     text: function (ptr) {
@@ -175,7 +175,7 @@ mergeInto(LibraryManager.library, {
       var close = QW.el('button', 'qw-close', bar);
       close.setAttribute('aria-label', 'Close');
       close.textContent = '\u2715';
-      close.addEventListener('click', function () { QW.push([QW.COMMAND, id, 0, 0, 0xF060]); });
+      close.addEventListener('click', function () { QW.push([QW.CLOSE, id, 0, 0, 0]); });
     }
     var menu = QW.el('div', 'qw-menubar', el);
     menu.setAttribute('role', 'menubar');
