@@ -81,6 +81,18 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return SendMessageA(m_hWnd, message, wParam, lParam);
 }
 
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return PostMessageA(m_hWnd, message, wParam, lParam);
+}
+
+CWnd* CWnd::GetFocus() {
+    return FromHandle(::GetFocus());
+}
+
+void CWnd::Invalidate() {
+    InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
     return (HICON)SendMessageA(m_hWnd, WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, (LPARAM)hIcon);
 }
