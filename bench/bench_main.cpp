@@ -144,7 +144,7 @@ bool reportMemory(const std::string& gameExe, const e2e::GameArt& art, int games
                     "its reel strips as pictures", stripPictureBytes() / kMB);
         const double perWindowSpace =
             (static_cast<double>(after.addressInUse) - before.addressInUse) / wins;
-        if (reservable && perWindowSpace > 0)
+        if (reservable && leaveFree < 0 && perWindowSpace > 0)
             std::printf("  %-30s %20.1f   (about %d more game windows fit at start)\n",
                         "address space per game window", perWindowSpace / kMB,
                         static_cast<int>(reservable / perWindowSpace));
