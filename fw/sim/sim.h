@@ -252,6 +252,14 @@ struct ImageListInfo {
 };
 ImageListInfo DescribeImageList(const CImageList& list);
 
+// While one lives, image lists cannot be created nor bitmaps loaded, as
+// when the process has run out of address space.
+struct NoRoomForPictures {
+    static inline bool on = false;
+    NoRoomForPictures() { on = true; }
+    ~NoRoomForPictures() { on = false; }
+};
+
 // The icon resource a handle was loaded from; -1 for a handle the sim never made.
 int IconResource(HICON icon);
 
