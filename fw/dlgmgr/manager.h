@@ -80,6 +80,11 @@ struct Window {
     HMENU SysMenuHandle() const { return reinterpret_cast<HMENU>(hwnd); }
 };
 
+// A window handle no window ever has: input for it reaches nobody.
+inline HWND NoWindow() {
+    return reinterpret_cast<HWND>(~uintptr_t(0));
+}
+
 // Raw input, as the platform's input devices give it.
 enum class InputKind { Press, Release, KeyDown, KeyUp, SysCommand, Move, Host };
 struct Input {

@@ -96,7 +96,7 @@ void DestroyDialogWindow(Window* dlg) {
     const HWND hwnd = dlg->hwnd;
     for (auto& entry : S().input)
         if (entry.window == hwnd)
-            entry.window = HWND(-1); // reaches nobody
+            entry.window = NoWindow();
     for (Window* control : dlg->controls)
         S().windows.erase(control->hwnd);
     S().windows.erase(hwnd);
