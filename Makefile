@@ -8,7 +8,7 @@ LINUX := $(BUILD)/linux
 ART   := $(abspath $(HOST))/art
 
 .PHONY: all deps host win64 win32 native test unit e2e native-e2e mutants run run-wine demo screenshots \
-	bench dist format clean
+	bench dist format stats clean
 
 all: host win64 win32 native
 
@@ -79,6 +79,10 @@ bench: all
 
 dist: win64 win32 native
 	@scripts/make-dist
+
+# Lines of test machinery against lines of code.
+stats:
+	@scripts/stats
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
