@@ -50,8 +50,13 @@ test: all
 
 # The native game's end-to-end tests, on a private X server and accessibility
 # bus; the same-pixels test among them also runs the Windows build under Wine.
+# Then the layout and the pictures again at the desktop scale 2, and a game
+# on a headless Wayland compositor.
 native-e2e: host win64 native
 	@tests/native/run
+	@NATIVE_SCALE=2 tests/native/run test_window test_same_pixels
+	@NATIVE_WAYLAND=1 tests/native/run test_playing.Playing.test_miss_then_try_again \
+	    test_leaving.Leaving.test_exit_button
 
 # Not part of test: builds its own copy in build/mutants and takes a while.
 mutants: deps

@@ -1,5 +1,6 @@
 #include "fw/gtk/events.h"
 
+#include <cmath>
 #include <map>
 
 #include "fw/gtk/backend.h"
@@ -116,15 +117,17 @@ void Enqueue(GdkEvent* event) {
     } else if (button) {
         in.kind =
             event->type == GDK_BUTTON_PRESS ? dlgmgr::InputKind::Press : dlgmgr::InputKind::Release;
-        // The point in the client area, from the window's origin on the screen.
+        // The point in the client area, from the window the event came in
+        // (a Wayland session tells no place on the screen).
         DialogView& view = DialogViewOf(*dlg);
-        int x = 0, y = 0;
-        gdk_window_get_origin(gtk_widget_get_window(view.window), &x, &y);
+        GdkWindow* toplevel = gtk_widget_get_window(view.window);
+        double x = event->button.x, y = event->button.y;
+        for (GdkWindow* w = event->any.window; w && w != toplevel; w = gdk_window_get_parent(w))
+            gdk_window_coords_to_parent(w, x, y, &x, &y);
         GtkAllocation canvas;
         gtk_widget_get_allocation(view.canvas, &canvas);
         in.atPoint = true;
-        in.point = {long(event->button.x_root) - x - canvas.x,
-                    long(event->button.y_root) - y - canvas.y};
+        in.point = {long(std::floor(x)) - canvas.x, long(std::floor(y)) - canvas.y};
     }
     dlgmgr::QueueInput(in);
 }
