@@ -6,6 +6,8 @@
 
 #include <pango/pangocairo.h>
 
+#include <string>
+
 int main(int argc, char** argv) {
     // The desktop's scale and its display server are the toolkit's to find,
     // as for any program: a template pixel is as many pixels of the screen as
@@ -20,10 +22,13 @@ int main(int argc, char** argv) {
     pango_cairo_font_map_get_default();
     if (!gtk_init_check(&argc, &argv)) {
         // Status 1 is the game's own end ("Exit"): this is another one.
-        const char* display = g_getenv("DISPLAY");
-        g_printerr("quintaro: cannot open a display%s%s; start the game on the desktop, or set "
+        std::string tried;
+        for (const char* name : {"WAYLAND_DISPLAY", "DISPLAY"})
+            if (const char* value = g_getenv(name))
+                tried += (tried.empty() ? "" : ", ") + std::string(name) + "=" + value;
+        g_printerr("quintaro: cannot open a display (%s); start the game on the desktop, or set "
                    "DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to the desktop's display\n",
-                   display ? " at DISPLAY=" : " (DISPLAY is not set)", display ? display : "");
+                   tried.empty() ? "neither DISPLAY nor WAYLAND_DISPLAY is set" : tried.c_str());
         return 2;
     }
     g_object_set(gtk_settings_get_default(), "gtk-auto-mnemonics", FALSE, "gtk-enable-animations",
