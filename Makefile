@@ -11,7 +11,7 @@ EMENV := NODE_PATH=/usr/share/nodejs
 ART   := $(abspath $(HOST))/art
 
 .PHONY: all deps host win64 win32 native web test unit e2e native-e2e web-e2e mutants run run-wine \
-	run-web demo screenshots bench dist format clean
+	run-web demo screenshots bench dist format stats clean
 
 all: host win64 win32 native web
 
@@ -64,8 +64,13 @@ test: all
 
 # The native game's end-to-end tests, on a private X server and accessibility
 # bus; the same-pixels test among them also runs the Windows build under Wine.
+# Then the layout and the pictures again at the desktop scale 2, and a game
+# on a headless Wayland compositor.
 native-e2e: host win64 native
 	@tests/native/run
+	@NATIVE_SCALE=2 tests/native/run test_window test_same_pixels
+	@NATIVE_WAYLAND=1 tests/native/run test_playing.Playing.test_miss_then_try_again \
+	    test_leaving.Leaving.test_exit_button
 
 # The browser game's smoke tests in headless Chromium.
 web-e2e: web
@@ -95,6 +100,10 @@ bench: all
 
 dist: win64 win32 native web
 	@scripts/make-dist
+
+# Lines of test machinery against lines of code.
+stats:
+	@scripts/stats
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,12 +1,15 @@
 // Benchmarks of the game under Wine, printed as a small table:
-//   bench_driver.exe [--desktop=NAME] [--runs=N] [--games=N] [--wins=N]
+//   bench_driver.exe [--desktop=NAME] [--runs=N] [--games=N] [--wins=N] [--leave-free=MB]
 //                    [--only=timing|memory] [--figures=FILE] quintaro.exe empty_dialog.exe
 // With --figures the main figures also go to FILE, one "name<TAB>value" a line,
 // so that bench/run can set the runs of the two builds side by side.
 // Frame pacing: one turn of wheel 1 timed on the screen against frames x delay.
 // Start-up: process start to painted window, for the game and an empty dialog.
 // Memory: the game's private bytes and working set after its start, after
-// games with "Try Again" and after each win nesting a new game window.
+// games with "Try Again" and after each win nesting a new game window; for
+// the 32-bit game also the address space it has left after its start and so
+// how many nested windows fit. --leave-free=MB then takes all but MB of it,
+// so that a few wins run the game out of address space.
 #include "frame_pacing.h"
 #include "game_process.h"
 #include "memory_use.h"
@@ -98,7 +101,8 @@ std::string objectCount(long count) {
     return count < 0 ? "n/a" : std::to_string(count);
 }
 
-bool reportMemory(const std::string& gameExe, const e2e::GameArt& art, int games, int wins) {
+bool reportMemory(const std::string& gameExe, const e2e::GameArt& art, int games, int wins,
+                  long long leaveFree) {
     constexpr double kMB = 1e6;
     std::printf("Memory of the game process (MB = 1,000,000 bytes; GDI/USER objects: n/a where "
                 "Wine does not report them)\n");
@@ -112,8 +116,15 @@ bool reportMemory(const std::string& gameExe, const e2e::GameArt& art, int games
         std::fflush(stdout);
     };
     std::vector<MemorySample> samples;
+    size_t reservable = 0;
     std::string error;
-    if (!measureMemoryUse(gameExe, art, games, wins, print, &samples, &error)) {
+    const bool measured = measureMemoryUse(gameExe, art, games, wins, leaveFree, print, &samples,
+                                           &reservable, &error);
+    if (reservable)
+        std::printf("  %-30s %20.1f%s\n", "address space left at start",
+                    static_cast<double>(reservable) / kMB,
+                    leaveFree < 0 ? "" : "   (all but --leave-free of it then taken)");
+    if (!measured) {
         std::printf("memory: %s\n", error.c_str());
         return false;
     }
@@ -129,8 +140,15 @@ bool reportMemory(const std::string& gameExe, const e2e::GameArt& art, int games
         figures.push_back({"private MB per game window", perWindow});
         figures.push_back({"working set MB per game window", perWindowSet});
         std::printf("  %-30s %20.1f   (1,964 frames of 72 x 72 at 24 bits; goal <= 35 MB "
-                    "per window)\n\n",
+                    "per window)\n",
                     "its reel strips as pictures", stripPictureBytes() / kMB);
+        const double perWindowSpace =
+            (static_cast<double>(after.addressInUse) - before.addressInUse) / wins;
+        if (reservable && leaveFree < 0 && perWindowSpace > 0)
+            std::printf("  %-30s %20.1f   (about %d more game windows fit at start)\n",
+                        "address space per game window", perWindowSpace / kMB,
+                        static_cast<int>(reservable / perWindowSpace));
+        std::printf("\n");
     }
     return true;
 }
@@ -155,6 +173,7 @@ int main(int argc, char** argv) {
     int games = 20;
     int wins = 10;
     std::string only;
+    long long leaveFree = -1;
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--desktop=", 10) == 0)
             desktop = argv[i] + 10;
@@ -162,6 +181,8 @@ int main(int argc, char** argv) {
             games = std::max(0, std::atoi(argv[i] + 8));
         else if (std::strncmp(argv[i], "--wins=", 7) == 0)
             wins = std::max(0, std::atoi(argv[i] + 7));
+        else if (std::strncmp(argv[i], "--leave-free=", 13) == 0)
+            leaveFree = std::max(0LL, std::atoll(argv[i] + 13)) * 1000000;
         else if (std::strncmp(argv[i], "--only=", 7) == 0)
             only = argv[i] + 7;
         else if (std::strncmp(argv[i], "--figures=", 10) == 0)
@@ -173,7 +194,8 @@ int main(int argc, char** argv) {
     }
     if (exes.size() != 2) {
         std::fprintf(stderr, "usage: bench_driver [--desktop=NAME] [--runs=N] [--games=N] "
-                             "[--wins=N] [--only=timing|memory] [--figures=FILE] quintaro.exe "
+                             "[--wins=N] [--leave-free=MB] [--only=timing|memory] [--figures=FILE] "
+                             "quintaro.exe "
                              "empty_dialog.exe\n");
         return 2;
     }
@@ -190,7 +212,7 @@ int main(int argc, char** argv) {
     const bool paced = !timing || reportPacing(exes[0], art);
     const bool started = !timing || reportStartup(exes[0], exes[1], art, runs);
     std::fflush(stdout);
-    const bool held = !memory || reportMemory(exes[0], art, games, wins);
+    const bool held = !memory || reportMemory(exes[0], art, games, wins, leaveFree);
     std::fflush(stdout);
     if (!figuresPath.empty() && !writeFigures(figuresPath)) {
         std::printf("cannot write %s\n", figuresPath.c_str());

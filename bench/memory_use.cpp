@@ -53,8 +53,43 @@ MemorySample sampleOf(DWORD processId, const std::string& when, int gameWindows)
         sample.gdiObjects = static_cast<long>(gdi);
     if (const DWORD user = GetGuiResources(process, GR_USEROBJECTS))
         sample.userObjects = static_cast<long>(user);
+    MEMORY_BASIC_INFORMATION region;
+    for (char* at = nullptr;
+         VirtualQueryEx(process, at, &region, sizeof region) == sizeof region;) {
+        if (region.State != MEM_FREE)
+            sample.addressInUse += region.RegionSize;
+        char* next = static_cast<char*>(region.BaseAddress) + region.RegionSize;
+        if (next <= at)
+            break;
+        at = next;
+    }
     CloseHandle(process);
     return sample;
+}
+
+// Reserves all the address space the process has left, biggest blocks
+// first, and gives it back (all but leaveFree bytes, when that is >= 0).
+// Returns the bytes it could reserve.
+size_t takeAddressSpace(DWORD processId, long long leaveFree) {
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_QUERY_INFORMATION, FALSE, processId);
+    if (!process)
+        return 0;
+    std::vector<std::pair<void*, size_t>> blocks;
+    size_t total = 0;
+    for (size_t size = size_t(64) << 20; size >= 0x10000; size /= 2)
+        while (void* at = VirtualAllocEx(process, nullptr, size, MEM_RESERVE, PAGE_NOACCESS)) {
+            blocks.push_back({at, size});
+            total += size;
+        }
+    size_t giveBack = leaveFree < 0 ? total : static_cast<size_t>(leaveFree);
+    for (const auto& [at, size] : blocks)
+        if (size <= giveBack) {
+            VirtualFreeEx(process, at, 0, MEM_RELEASE);
+            giveBack -= size;
+        }
+    CloseHandle(process);
+    return total;
 }
 
 // Lets the game finish what it is doing before a sample.
@@ -111,8 +146,9 @@ size_t stripPictureBytes() {
 }
 
 bool measureMemoryUse(const std::string& gameExe, const GameArt& art, int tryAgainGames,
-                      int nestedGames, const std::function<void(const MemorySample&)>& onSample,
-                      std::vector<MemorySample>* samples, std::string* error) {
+                      int nestedGames, long long leaveFree,
+                      const std::function<void(const MemorySample&)>& onSample,
+                      std::vector<MemorySample>* samples, size_t* reservable, std::string* error) {
     GameProcess game;
     const auto take = [&](const std::string& when, int gameWindows) {
         samples->push_back(sampleOf(game.id(), when, gameWindows));
@@ -125,6 +161,8 @@ bool measureMemoryUse(const std::string& gameExe, const GameArt& art, int tryAga
         return fail(error, "the game window did not open");
     settle(window);
     take("after start", 1);
+    // The driver runs with the game's word size; 64-bit space does not run out.
+    *reservable = sizeof(void*) == 4 ? takeAddressSpace(game.id(), leaveFree) : 0;
 
     Player player(window, art);
     if (!player.choose(IDC_CHALLENGING))

@@ -59,6 +59,10 @@ typedef struct tagRECT {
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
 #define WM_SYSCOMMAND 0x0112
+#define WM_KEYDOWN 0x0100
+#define WM_KEYUP 0x0101
+#define WM_LBUTTONDOWN 0x0201
+#define WM_LBUTTONUP 0x0202
 #define BN_CLICKED 0
 #define WM_CTLCOLORMSGBOX 0x0132
 #define WM_CTLCOLORSTATIC 0x0138
@@ -96,6 +100,7 @@ typedef struct tagRECT {
 #define WS_VISIBLE 0x10000000L
 #define WS_DISABLED 0x08000000L
 #define WS_CAPTION 0x00C00000L
+#define WS_BORDER 0x00800000L
 #define WS_SYSMENU 0x00080000L
 #define WS_GROUP 0x00020000L
 #define WS_MINIMIZEBOX 0x00020000L // on a window; the same bit is WS_GROUP on a control
@@ -104,6 +109,8 @@ typedef struct tagRECT {
 #define DS_MODALFRAME 0x0080L
 #define DS_CENTER 0x0800L
 #define WS_EX_STATICEDGE 0x00020000L
+#define WS_EX_APPWINDOW 0x00040000L
+#define WS_EX_TRANSPARENT 0x00000020L
 
 #define BS_PUSHBUTTON 0x0L // the low four bits: the kind of button
 #define BS_DEFPUSHBUTTON 0x1L
@@ -129,10 +136,13 @@ typedef struct tagRECT {
 #define SS_NOPREFIX 0x80L
 #define SS_NOTIFY 0x100L
 #define SS_CENTERIMAGE 0x200L
+#define SS_REALSIZEIMAGE 0x800L
 
 #define ES_CENTER 0x1L
 #define ES_RIGHT 0x2L
+#define ES_AUTOHSCROLL 0x80L
 #define ES_READONLY 0x800L
+#define ES_NUMBER 0x2000L
 
 #define MF_BYPOSITION 0x00000400
 #define SC_SIZE 0xF000

@@ -38,6 +38,13 @@ public:
     int GetCheck() const;
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Queues the message for the window; it is handled when a loop takes it.
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // The control or window with the keyboard focus, or null.
+    static CWnd* GetFocus();
+    // The whole client area needs painting: a paint request, when nothing
+    // else waits.
+    void Invalidate();
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
     CMenu* GetSystemMenu(BOOL bRevert);
     BOOL IsIconic() const;

@@ -64,9 +64,10 @@ LRESULT DefaultProc(Window* w, UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_CLOSE:
-        // A dialog closes through its cancel command, posted to itself.
-        if (w->IsDialog()) {
-            Window* cancel = ControlOf(w, IDCANCEL);
+        // A dialog closes through its cancel command, posted to itself,
+        // unless its cancel button is disabled.
+        if (Window* cancel = ControlOf(w, IDCANCEL);
+            w->IsDialog() && (!cancel || cancel->enabled)) {
             Post(w->hwnd, WM_COMMAND, ClickedCommand(IDCANCEL),
                  reinterpret_cast<LPARAM>(cancel ? cancel->hwnd : nullptr));
         }

@@ -27,6 +27,18 @@ bool TakesFocus(const Window* c) {
     }
 }
 
+// The dialog keys move the focus as the platform's next-control message
+// does: a push button reached that way takes the default look from the
+// button that had it.
+void MoveFocus(Window* dlg, Window* to) {
+    if (to->kind == ControlKind::kPushButton && !to->defaultLook) {
+        for (Window* c : dlg->controls)
+            c->defaultLook = false;
+        to->defaultLook = true;
+    }
+    SetFocus(dlg, to);
+}
+
 size_t IndexOf(const Window* dlg, HWND control) {
     for (size_t i = 0; i < dlg->controls.size(); ++i)
         if (dlg->controls[i]->hwnd == control)
@@ -58,7 +70,7 @@ void Tab(Window* dlg, bool previous) {
     if (Window* next = NextFrom(dlg, from, previous, [](const Window* c) {
             return (c->style & WS_TABSTOP) && TakesFocus(c);
         }))
-        SetFocus(dlg, next);
+        MoveFocus(dlg, next);
 }
 
 // The group of a control runs from the control that starts it (WS_GROUP, or
@@ -80,7 +92,7 @@ void Arrow(Window* dlg, bool previous) {
         Window* c = dlg->controls[first + (previous ? offset + size - step : offset + step) % size];
         if (!TakesFocus(c))
             continue;
-        SetFocus(dlg, c);
+        MoveFocus(dlg, c);
         if ((c->style & BS_TYPEMASK) == BS_AUTORADIOBUTTON &&
             c->kind == ControlKind::kRadioButton && c->check == 0)
             Click(c);
@@ -88,16 +100,21 @@ void Arrow(Window* dlg, bool previous) {
     }
 }
 
+// Enter clicks the focused push button when it has the default look, or
+// else gives the default button's command unless that button is disabled;
+// a dialog without one gets IDOK.
 void Enter(Window* dlg) {
     Window* focus = Find(dlg->focus);
-    if (focus && focus->kind == ControlKind::kPushButton) {
+    if (focus && focus->kind == ControlKind::kPushButton && focus->defaultLook) {
         Click(focus);
         return;
     }
-    Window* ok = ControlOf(dlg, IDOK);
-    if (ok && !ok->enabled)
+    const int id = dlg->defId ? dlg->defId : IDOK;
+    Window* button = ControlOf(dlg, id);
+    if (dlg->defId && button && !button->enabled)
         return;
-    Send(dlg, WM_COMMAND, ClickedCommand(IDOK), reinterpret_cast<LPARAM>(ok ? ok->hwnd : nullptr));
+    Send(dlg, WM_COMMAND, ClickedCommand(id),
+         reinterpret_cast<LPARAM>(button ? button->hwnd : nullptr));
 }
 
 void Escape(Window* dlg) {
@@ -132,7 +149,7 @@ bool Mnemonic(Window* dlg, int key) {
     });
     if (!c)
         return false;
-    SetFocus(dlg, c);
+    MoveFocus(dlg, c);
     Click(c);
     return true;
 }

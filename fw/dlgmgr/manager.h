@@ -53,6 +53,7 @@ struct Window {
     int textOrdinal = -1; // a resource number in place of a text (an icon control's icon)
     bool enabled = true;
     int check = 0;
+    bool defaultLook = false; // a push button drawn as the one Enter clicks
     RECT rect = {0, 0, 0, 0}; // pixels, in the dialog's client area; a dialog's is its client
     std::unique_ptr<HostView> view;
 
@@ -73,10 +74,16 @@ struct Window {
     HWND owner = nullptr;
     bool ownerDisabled = false; // this run disabled its owner
     HWND focus = nullptr;       // the control with the keyboard focus
+    int defId = 0;              // the default button: the last BS_DEFPUSHBUTTON of the template
 
     bool IsDialog() const { return dialog == nullptr; }
     HMENU SysMenuHandle() const { return reinterpret_cast<HMENU>(hwnd); }
 };
+
+// A window handle no window ever has: input for it reaches nobody.
+inline HWND NoWindow() {
+    return reinterpret_cast<HWND>(~uintptr_t(0));
+}
 
 // Raw input, as the platform's input devices give it.
 enum class InputKind { Press, Release, KeyDown, KeyUp, SysCommand, Move, Host };
@@ -178,7 +185,7 @@ void Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // A part of a dialog's client area needs painting (the whole for null).
 void Invalidate(Window* dlg, const RECT* area = nullptr);
 // Takes one message: posted ones first, then input, then paint requests
-// (the window in front first). With dialogKeys the dialog keys apply, as in
+// (the window furthest back first). With dialogKeys the dialog keys apply, as in
 // a modal loop. False when nothing was waiting.
 bool TakeOne(bool dialogKeys);
 bool AnythingWaiting();

@@ -78,10 +78,11 @@ template <class Handle> void Handling(const Taken& taken, Handle handle) {
     TheHost().Taking(taken, true);
 }
 
-// Paint requests go to the window in front first.
+// Paint requests go to the window furthest back first, as the platform
+// walks its windows.
 Window* WindowToPaint() {
-    for (auto it = S().stack.rbegin(); it != S().stack.rend(); ++it)
-        if (Window* w = Find(*it); w && !w->invalid.empty())
+    for (HWND hwnd : S().stack)
+        if (Window* w = Find(hwnd); w && !w->invalid.empty())
             return w;
     return nullptr;
 }
@@ -107,12 +108,64 @@ void Invalidate(Window* dlg, const RECT* area) {
         dlg->invalid.push_back(r);
 }
 
+namespace {
+
+// A posted key or mouse message is input to the window it names, as if the
+// player had made it.
+bool PostedInput(const Posted& p, Input& in) {
+    Window* w = Find(p.target);
+    if (!w)
+        return false;
+    switch (p.message) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        in.kind = p.message == WM_KEYDOWN ? InputKind::KeyDown : InputKind::KeyUp;
+        in.code = int(p.wParam);
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+        if (w->IsDialog())
+            return false;
+        in.kind = p.message == WM_LBUTTONDOWN ? InputKind::Press : InputKind::Release;
+        in.control = w->id;
+        break;
+    default:
+        return false;
+    }
+    in.window = w->IsDialog() ? w->hwnd : w->dialog->hwnd;
+    return true;
+}
+
+void TakeInput(const Input& in, bool dialogKeys) {
+    Window* w = in.kind == InputKind::Host ? nullptr : InputTarget(in);
+    int code = in.code;
+    if (in.kind == InputKind::Press || in.kind == InputKind::Release) {
+        Window* c = w && in.atPoint ? ControlAt(w, in.point) : nullptr;
+        code = in.atPoint ? (c ? c->id : 0) : in.control;
+    }
+    Handling({KindTaken(in.kind), code, w ? w->hwnd : nullptr, dialogKeys}, [&] {
+        if (in.kind == InputKind::Host)
+            TheHost().HostInput(in.code);
+        else if (w)
+            Dispatch(in, w, dialogKeys);
+        else if (in.kind == InputKind::Release)
+            S().capture = nullptr;
+    });
+}
+
+} // namespace
+
 bool TakeOne(bool dialogKeys) {
     TheHost().Poll();
     State& s = S();
     if (!s.posted.empty()) {
         const Posted p = s.posted.front();
         s.posted.pop_front();
+        Input in{InputKind::Move};
+        if (PostedInput(p, in)) {
+            TakeInput(in, dialogKeys);
+            return true;
+        }
         // A dialog taken down meanwhile no longer receives it.
         Window* w = Find(p.target);
         if (w && w->IsDialog() && !w->open)
@@ -127,22 +180,7 @@ bool TakeOne(bool dialogKeys) {
     if (!s.input.empty()) {
         const Input in = s.input.front();
         s.input.pop_front();
-        Window* w = in.kind == InputKind::Host ? nullptr : InputTarget(in);
-        const int code = in.kind == InputKind::Press || in.kind == InputKind::Release
-                             ? (w && in.atPoint ? [&] {
-                                   Window* c = ControlAt(w, in.point);
-                                   return c ? c->id : 0;
-                               }()
-                                                : in.control)
-                             : in.code;
-        Handling({KindTaken(in.kind), code, w ? w->hwnd : nullptr, dialogKeys}, [&] {
-            if (in.kind == InputKind::Host)
-                TheHost().HostInput(in.code);
-            else if (w)
-                Dispatch(in, w, dialogKeys);
-            else if (in.kind == InputKind::Release)
-                S().capture = nullptr;
-        });
+        TakeInput(in, dialogKeys);
         return true;
     }
     if (Window* w = WindowToPaint()) {

@@ -72,6 +72,14 @@ Window* CreateDialogWindow(CDialog& dlg, const DlgTemplate& tpl) {
         if (control->kind == ControlKind::kIcon)
             control->rect = {x, y, x + AfxGetSystemMetrics(SM_CXICON),
                              y + AfxGetSystemMetrics(SM_CYICON)};
+        // Of several default buttons the last one is the default.
+        if (control->kind == ControlKind::kPushButton &&
+            (item.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
+            for (Window* earlier : w->controls)
+                earlier->defaultLook = false;
+            control->defaultLook = true;
+            w->defId = item.id;
+        }
         w->controls.push_back(control.get());
         S().windows[control->hwnd] = std::move(control);
     }
@@ -88,7 +96,7 @@ void DestroyDialogWindow(Window* dlg) {
     const HWND hwnd = dlg->hwnd;
     for (auto& entry : S().input)
         if (entry.window == hwnd)
-            entry.window = HWND(-1); // reaches nobody
+            entry.window = NoWindow();
     for (Window* control : dlg->controls)
         S().windows.erase(control->hwnd);
     S().windows.erase(hwnd);
@@ -285,6 +293,24 @@ void CWnd::GetClientRect(RECT* rect) const {
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     Window* w = Find(this);
     return w ? Send(w, message, wParam, lParam) : 0;
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!Find(this))
+        return FALSE;
+    Post(m_hWnd, message, wParam, lParam);
+    return TRUE;
+}
+
+CWnd* CWnd::GetFocus() {
+    Window* front = Front();
+    return front ? FromHandle(front->focus) : nullptr;
+}
+
+void CWnd::Invalidate() {
+    Window* w = Find(this);
+    if (w)
+        dlgmgr::Invalidate(w->IsDialog() ? w : w->dialog, w->IsDialog() ? nullptr : &w->rect);
 }
 
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {

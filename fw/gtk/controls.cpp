@@ -41,10 +41,33 @@ GtkWidget* NewNumberBox(const MgrWindow& item) {
     return entry;
 }
 
+// The icon at the screen's scale, each of its pixels as scale x scale pixels
+// of the screen: sharp, where the toolkit would smooth it.
+void ShowIconAtScale(GtkWidget* image, GParamSpec*, gpointer data) {
+    GdkPixbuf* icon = static_cast<GdkPixbuf*>(data);
+    const int scale = gtk_widget_get_scale_factor(image);
+    cairo_surface_t* picture = gdk_cairo_surface_create_from_pixbuf(icon, 1, nullptr);
+    cairo_surface_t* scaled =
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, gdk_pixbuf_get_width(icon) * scale,
+                                   gdk_pixbuf_get_height(icon) * scale);
+    cairo_surface_set_device_scale(scaled, scale, scale);
+    cairo_t* cr = cairo_create(scaled);
+    cairo_set_source_surface(cr, picture, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    gtk_image_set_from_surface(GTK_IMAGE(image), scaled);
+    cairo_surface_destroy(scaled);
+    cairo_surface_destroy(picture);
+}
+
 GtkWidget* NewIcon(const MgrWindow& item) {
     GtkWidget* image = gtk_image_new();
-    if (const IconImages* icon = IconOf(LoadIconResource(UINT(item.textOrdinal))))
-        gtk_image_set_from_pixbuf(GTK_IMAGE(image), icon->Best(AfxGetSystemMetrics(SM_CXICON)));
+    const IconImages* icon = IconOf(LoadIconResource(UINT(item.textOrdinal)));
+    if (GdkPixbuf* best = icon ? icon->Best(AfxGetSystemMetrics(SM_CXICON)) : nullptr) {
+        ShowIconAtScale(image, nullptr, best);
+        g_signal_connect(image, "notify::scale-factor", G_CALLBACK(ShowIconAtScale), best);
+    }
     return image;
 }
 
@@ -87,6 +110,27 @@ GtkWidget* NewWidget(ControlKind kind, const MgrWindow& item, GtkRadioButton* gr
     return gtk_label_new(nullptr); // any other control: only its text shows
 }
 
+bool g_showingCheck = false; // the program sets a box's check: no click of the player's
+
+// A click that reaches the widget itself, as a screen reader's action does
+// (mouse and keys in the client area go to the dialog manager instead): a
+// click of the player's, through the manager's queue like one with the mouse.
+void OnClicked(GtkButton*, gpointer data) {
+    const MgrWindow* control = dlgmgr::Find(static_cast<HWND>(data));
+    if (g_showingCheck || !control || !control->dialog)
+        return;
+    // The boxes show the manager's checks until it takes the click.
+    for (const MgrWindow* other : control->dialog->controls)
+        if (other->view)
+            ShowCheck(*other);
+    for (dlgmgr::InputKind kind : {dlgmgr::InputKind::Press, dlgmgr::InputKind::Release}) {
+        dlgmgr::Input in{kind};
+        in.window = control->dialog->hwnd;
+        in.control = control->id;
+        dlgmgr::QueueInput(in);
+    }
+}
+
 } // namespace
 
 std::string MnemonicText(const std::string& text) {
@@ -125,7 +169,19 @@ GtkWidget* CreateWidget(const MgrWindow& control, GtkRadioButton* groupLeader) {
         gtk_style_context_add_class(gtk_widget_get_style_context(w), "qfw-text");
     // The dialog manager decides what input does; the widgets only show it.
     gtk_widget_set_can_focus(w, GTK_IS_BUTTON(w) || control.kind == ControlKind::kNumberBox);
+    if (GTK_IS_BUTTON(w))
+        g_signal_connect(w, "clicked", G_CALLBACK(OnClicked), control.hwnd);
     return w;
+}
+
+void ShowCheck(const MgrWindow& control) {
+    GtkWidget* w = ControlViewOf(control).widget;
+    if (!GTK_IS_TOGGLE_BUTTON(w))
+        return;
+    // The toolkit tells a change of state as a click.
+    g_showingCheck = true;
+    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(w), control.check != 0);
+    g_showingCheck = false;
 }
 
 void ShowText(const MgrWindow& control) {

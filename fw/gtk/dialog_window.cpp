@@ -3,8 +3,6 @@
 // the toolkit's widgets at their rectangles.
 #include "fw/gtk/toolkit.h"
 
-#include <gdk/gdkx.h>
-
 #include "fw/gtk/canvas.h"
 #include "fw/gtk/controls.h"
 #include "fw/gtk/dialog_window.h"
@@ -12,22 +10,28 @@
 
 namespace {
 
-// The window system showed part of the window that needs painting.
-GdkFilterReturn ExposeFilter(GdkXEvent* xevent, GdkEvent*, gpointer data) {
-    const XEvent* ev = static_cast<const XEvent*>(xevent);
+// The window system showed part of the client area anew: a paint request,
+// as the platform makes one (whichever display server it is).
+void OnExposed(const cairo_region_t* area, gpointer data) {
     MgrWindow* dlg = dlgmgr::Find(static_cast<HWND>(data));
-    if (ev->type != Expose || !dlg)
-        return GDK_FILTER_CONTINUE;
-    GtkAllocation canvas;
-    gtk_widget_get_allocation(DialogViewOf(*dlg).canvas, &canvas);
-    const long x = ev->xexpose.x - canvas.x, y = ev->xexpose.y - canvas.y;
-    const RECT area = {x, y, x + ev->xexpose.width, y + ev->xexpose.height};
-    dlgmgr::Invalidate(dlg, &area);
-    return GDK_FILTER_CONTINUE;
+    if (!dlg)
+        return;
+    for (int i = 0; i < cairo_region_num_rectangles(area); ++i) {
+        cairo_rectangle_int_t r;
+        cairo_region_get_rectangle(area, i, &r);
+        const RECT rect = {r.x, r.y, r.x + r.width, r.y + r.height};
+        dlgmgr::Invalidate(dlg, &rect);
+    }
 }
 
-void OnRealize(GtkWidget* window, gpointer data) {
-    gdk_window_add_filter(gtk_widget_get_window(window), ExposeFilter, data);
+// Restored from the minimised state: the whole client area, as the platform
+// asks (an X server may also tell the uncovered parts; Wayland tells neither,
+// its windows keep their pictures).
+gboolean OnWindowState(GtkWidget*, GdkEventWindowState* event, gpointer data) {
+    if ((event->changed_mask & GDK_WINDOW_STATE_ICONIFIED) &&
+        !(event->new_window_state & GDK_WINDOW_STATE_ICONIFIED))
+        dlgmgr::Invalidate(dlgmgr::Find(static_cast<HWND>(data)));
+    return FALSE;
 }
 
 // The window manager's close box: the close command, as input.
@@ -84,12 +88,12 @@ void BuildDialogWindow(MgrWindow& dlg, const DialogFace& face) {
 
     view.box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
     gtk_container_add(GTK_CONTAINER(window), view.box);
-    view.canvas = CanvasNew(int(dlg.rect.right), int(dlg.rect.bottom));
+    view.canvas = CanvasNew(int(dlg.rect.right), int(dlg.rect.bottom), OnExposed, dlg.hwnd);
     gtk_style_context_add_class(gtk_widget_get_style_context(view.canvas), "qfw-canvas");
     gtk_box_pack_end(GTK_BOX(view.box), view.canvas, FALSE, FALSE, 0);
 
-    g_signal_connect(window, "realize", G_CALLBACK(OnRealize), dlg.hwnd);
     g_signal_connect(window, "delete-event", G_CALLBACK(OnDelete), dlg.hwnd);
+    g_signal_connect(window, "window-state-event", G_CALLBACK(OnWindowState), dlg.hwnd);
     CreateControls(dlg);
 }
 

@@ -1,5 +1,6 @@
 #include "fw/gtk/events.h"
 
+#include <cmath>
 #include <map>
 
 #include "fw/gtk/backend.h"
@@ -16,21 +17,13 @@ std::map<int, GdkEvent*>& HeldEvents() {
 bool g_lastWasMove = false; // only the latest waiting move counts, as on the platform
 
 bool IsInput(GdkEventType type) {
-    switch (type) {
-    case GDK_BUTTON_PRESS:
-    case GDK_BUTTON_RELEASE:
-    case GDK_KEY_PRESS:
-    case GDK_KEY_RELEASE:
-    case GDK_MOTION_NOTIFY:
-    case GDK_SCROLL:
-    case GDK_TOUCH_BEGIN:
-    case GDK_TOUCH_UPDATE:
-    case GDK_TOUCH_END:
-    case GDK_TOUCH_CANCEL:
-        return true;
-    default:
-        return false;
-    }
+    static const GdkEventType kInput[] = {
+        GDK_BUTTON_PRESS, GDK_BUTTON_RELEASE, GDK_KEY_PRESS,    GDK_KEY_RELEASE, GDK_MOTION_NOTIFY,
+        GDK_SCROLL,       GDK_TOUCH_BEGIN,    GDK_TOUCH_UPDATE, GDK_TOUCH_END,   GDK_TOUCH_CANCEL};
+    for (GdkEventType input : kInput)
+        if (type == input)
+            return true;
+    return false;
 }
 
 GtkWidget* WidgetOf(const GdkEvent* event) {
@@ -64,47 +57,28 @@ bool MenuIsOpen() {
 // The platform's virtual key of a key, with Shift and Alt; 0 for a key no
 // dialog knows.
 int VirtualKey(const GdkEventKey& key) {
-    int vk = 0;
-    switch (key.keyval) {
-    case GDK_KEY_Tab:
-        vk = VK_TAB;
-        break;
-    case GDK_KEY_ISO_Left_Tab:
-        vk = VK_TAB | dlgmgr::kShift;
-        break;
-    case GDK_KEY_Return:
-    case GDK_KEY_KP_Enter:
-    case GDK_KEY_ISO_Enter:
-        vk = VK_RETURN;
-        break;
-    case GDK_KEY_Escape:
-        vk = VK_ESCAPE;
-        break;
-    case GDK_KEY_space:
-    case GDK_KEY_KP_Space:
-        vk = VK_SPACE;
-        break;
-    case GDK_KEY_Left:
-        vk = VK_LEFT;
-        break;
-    case GDK_KEY_Up:
-        vk = VK_UP;
-        break;
-    case GDK_KEY_Right:
-        vk = VK_RIGHT;
-        break;
-    case GDK_KEY_Down:
-        vk = VK_DOWN;
-        break;
-    case GDK_KEY_F4:
-        vk = VK_F4;
-        break;
-    default: {
-        // Letters and digits are their upper-case character.
-        const guint32 c = gdk_keyval_to_unicode(gdk_keyval_to_upper(key.keyval));
-        vk = c < 128 && g_ascii_isalnum(char(c)) ? int(c) : 0;
-    }
-    }
+    static const struct {
+        guint keyval;
+        int vk;
+    } kKeys[] = {{GDK_KEY_Tab, VK_TAB},
+                 {GDK_KEY_ISO_Left_Tab, VK_TAB | dlgmgr::kShift},
+                 {GDK_KEY_Return, VK_RETURN},
+                 {GDK_KEY_KP_Enter, VK_RETURN},
+                 {GDK_KEY_ISO_Enter, VK_RETURN},
+                 {GDK_KEY_Escape, VK_ESCAPE},
+                 {GDK_KEY_space, VK_SPACE},
+                 {GDK_KEY_KP_Space, VK_SPACE},
+                 {GDK_KEY_Left, VK_LEFT},
+                 {GDK_KEY_Up, VK_UP},
+                 {GDK_KEY_Right, VK_RIGHT},
+                 {GDK_KEY_Down, VK_DOWN},
+                 {GDK_KEY_F4, VK_F4}};
+    // Letters and digits are their upper-case character.
+    const guint32 c = gdk_keyval_to_unicode(gdk_keyval_to_upper(key.keyval));
+    int vk = c < 128 && g_ascii_isalnum(char(c)) ? int(c) : 0;
+    for (const auto& k : kKeys)
+        if (k.keyval == key.keyval)
+            vk = k.vk;
     if (key.state & GDK_SHIFT_MASK)
         vk |= dlgmgr::kShift;
     if (key.state & GDK_MOD1_MASK)
@@ -143,15 +117,17 @@ void Enqueue(GdkEvent* event) {
     } else if (button) {
         in.kind =
             event->type == GDK_BUTTON_PRESS ? dlgmgr::InputKind::Press : dlgmgr::InputKind::Release;
-        // The point in the client area, from the window's origin on the screen.
+        // The point in the client area, from the window the event came in
+        // (a Wayland session tells no place on the screen).
         DialogView& view = DialogViewOf(*dlg);
-        int x = 0, y = 0;
-        gdk_window_get_origin(gtk_widget_get_window(view.window), &x, &y);
+        GdkWindow* toplevel = gtk_widget_get_window(view.window);
+        double x = event->button.x, y = event->button.y;
+        for (GdkWindow* w = event->any.window; w && w != toplevel; w = gdk_window_get_parent(w))
+            gdk_window_coords_to_parent(w, x, y, &x, &y);
         GtkAllocation canvas;
         gtk_widget_get_allocation(view.canvas, &canvas);
         in.atPoint = true;
-        in.point = {long(event->button.x_root) - x - canvas.x,
-                    long(event->button.y_root) - y - canvas.y};
+        in.point = {long(std::floor(x)) - canvas.x, long(std::floor(y)) - canvas.y};
     }
     dlgmgr::QueueInput(in);
 }

@@ -51,6 +51,8 @@ void DrawPicture(SurfaceDC* dc, cairo_surface_t* picture, int x, int y) {
     const bool opaque = cairo_image_surface_get_format(picture) == CAIRO_FORMAT_RGB24;
     cairo_set_operator(dc->cr, opaque ? CAIRO_OPERATOR_SOURCE : CAIRO_OPERATOR_OVER);
     cairo_set_source_surface(dc->cr, picture, x, y);
+    // At a scale of 2 each pixel of the picture becomes 2 x 2 of the same colour.
+    cairo_pattern_set_filter(cairo_get_source(dc->cr), CAIRO_FILTER_NEAREST);
     cairo_rectangle(dc->cr, x, y, w, h);
     cairo_fill(dc->cr);
     cairo_restore(dc->cr);

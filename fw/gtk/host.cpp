@@ -22,12 +22,6 @@ void Uncover(const MgrWindow& control) {
     CanvasUncoverRect(DialogViewOf(*control.dialog).canvas, RectOf(control));
 }
 
-void ShowCheck(const MgrWindow& control) {
-    GtkWidget* w = ControlViewOf(control).widget;
-    if (GTK_IS_TOGGLE_BUTTON(w))
-        gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(w), control.check != 0);
-}
-
 void ShowIcon(const MgrWindow& dlg) {
     const IconImages* icon =
         IconOf(dlg.icons[ICON_BIG] ? dlg.icons[ICON_BIG] : dlg.icons[ICON_SMALL]);

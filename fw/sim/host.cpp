@@ -40,7 +40,7 @@ dlgmgr::InputKind InputKindOf(EventKind kind) {
 HWND TargetOf(const CWnd* target) {
     if (!target)
         return nullptr;
-    return target->m_hWnd ? target->m_hWnd : reinterpret_cast<HWND>(~uintptr_t(0));
+    return target->m_hWnd ? target->m_hWnd : dlgmgr::NoWindow();
 }
 
 class SimHost : public dlgmgr::Host {

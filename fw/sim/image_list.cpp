@@ -14,7 +14,7 @@ sim::ImageListInfo* Info(const void* handle) {
 
 BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow) {
     DeleteImageList();
-    if (cx <= 0 || cy <= 0)
+    if (cx <= 0 || cy <= 0 || sim::NoRoomForPictures::on)
         return FALSE;
     m_hImageList = reinterpret_cast<void*>(NewHandle());
     S().imageLists[m_hImageList] = sim::ImageListInfo{true, cx, cy, nFlags, nInitial, nGrow, {}};

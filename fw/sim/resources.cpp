@@ -86,7 +86,8 @@ HINSTANCE AfxFindResourceHandle(UINT, UINT) {
 }
 
 HBITMAP AfxLoadBitmap(HINSTANCE hInst, UINT nID) {
-    const ResourceEntry* entry = hInst ? FindEntry(kRtBitmap, nID) : nullptr;
+    const ResourceEntry* entry =
+        hInst && !sim::NoRoomForPictures::on ? FindEntry(kRtBitmap, nID) : nullptr;
     int width = 0, height = 0;
     if (!entry || !BitmapSize(entry->data, width, height))
         return nullptr;

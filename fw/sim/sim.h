@@ -1,52 +1,26 @@
 // The simulated platform, as tests drive and inspect it.
 //
-// Game code runs natively against this backend: windows are built from the
-// real dialog templates of the compiled resources, time is a virtual clock
-// in milliseconds, and input is a script of events at virtual times. The
-// model keeps what the game relies on and no more:
+// A host of the shared dialog manager (fw/dlgmgr, whose rules every
+// backend but Win32 follows): game code runs natively, windows are built
+// from the real dialog templates of the compiled resources, time is a
+// virtual clock in milliseconds, and input is a script of events at virtual
+// times, handed to the manager when due. What the sim adds of its own:
 //
-// - Input goes to the window in front (the innermost running dialog) when
-//   it is handled, unless an event names its window. A click is a press and
-//   a release, two queued events; the release sends BN_CLICKED only if the
-//   press was taken by that button and, from press to release, the button
-//   stayed enabled and its window stayed in front and enabled (disabling
-//   the button in between cancels the click, as the platform's capture
-//   does). Auto check boxes and auto radio buttons change their check state
-//   before they report the click. Only buttons report clicks.
-// - Waiting events are taken in the platform's order: posted messages
-//   first, then input in time order, then paint requests, which merge per
-//   window until painted. The sim never invalidates a window by itself: a
-//   paint happens only when a test schedules one.
-// - Each dialog has a keyboard focus: when it opens, the first control in
-//   template order with a tab stop that is enabled; a press of the mouse on
-//   a button or an edit box moves it there; disabling the control that has
-//   it leaves the dialog without one.
-// - A dialog's modal loop handles one event at a time with the dialog
-//   keyboard handling: Tab and Shift+Tab move the focus to the next or
-//   previous enabled control with a tab stop; the arrows move it within the
-//   focused control's group (buttons and edit boxes, skipping disabled ones;
-//   an edit box keeps its arrows), and an auto radio button reached that way
-//   is clicked; Enter clicks the focused push button, or else sends IDOK
-//   unless the IDOK button is disabled; Escape sends IDCANCEL. When nothing
-//   is due the loop moves the clock to the next event; when the script is
-//   exhausted it returns -1. AfxPumpWaitingMessage takes at most one due
-//   event and never moves the clock; it applies no dialog keyboard handling.
-// - Space is the focused button's own key, in a loop and in the pump alike:
-//   its press pushes the button, its release clicks it, as a mouse click
-//   would.
-// - The default processing of the Close system command closes the dialog
-//   the platform's way: WM_CLOSE posts the IDCANCEL command, so it is
-//   handled by the next event taken. Minimize and Restore set the iconic
-//   state.
+// - `window` null in a Schedule call means the window in front when the
+//   event is taken; a named window that is not then in front and enabled
+//   drops its input. A click is a press and a release, two events.
+// - The sim never invalidates a window by itself, beyond the paint request
+//   of a window being shown: paints happen when a test schedules them.
+// - A modal loop with nothing due moves the clock to the next event; when
+//   the script is exhausted DoModal returns -1. The pump never moves the clock.
 // - A modal run with a scripted answer creates no window: its owner is
 //   disabled, the clock moves on by the hold time and the answer returns.
 //   Input due during the hold went to that dialog and is dropped; paint
 //   requests due then wait for the next loop or pump.
 // - AfxExit throws ProcessExit; any move of the clock past the deadline
 //   throws Deadline (a loop that sleeps until input that never comes would
-//   otherwise never end). Both unwind through the program, and the sim's
-//   running dialogs are taken down on the way; call Reset() before the next
-//   test.
+//   otherwise never end). Both unwind through the program, and the running
+//   dialogs are taken down on the way; call Reset() before the next test.
 #pragma once
 
 #include <functional>
@@ -251,6 +225,14 @@ struct ImageListInfo {
     std::vector<ImageInfo> images;
 };
 ImageListInfo DescribeImageList(const CImageList& list);
+
+// While one lives, image lists cannot be created nor bitmaps loaded, as
+// when the process has run out of address space.
+struct NoRoomForPictures {
+    static inline bool on = false;
+    NoRoomForPictures() { on = true; }
+    ~NoRoomForPictures() { on = false; }
+};
 
 // The icon resource a handle was loaded from; -1 for a handle the sim never made.
 int IconResource(HICON icon);

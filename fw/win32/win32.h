@@ -17,6 +17,7 @@
 #undef LoadIcon
 #undef LoadString
 #undef SendMessage
+#undef PostMessage
 #undef SetWindowText
 
 #include "fw/afxwin.h"

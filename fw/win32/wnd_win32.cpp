@@ -3,6 +3,7 @@
 // by the dialog's run so that pointers stay valid until the run ends.
 #include "fw/win32/win32.h"
 
+#include <new>
 #include <vector>
 
 #include "fw/win32/backend.h"
@@ -17,9 +18,11 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
     if (!parentRun)
         return nullptr;
     std::unique_ptr<CWnd>& wrapper = parentRun->controls[hWnd];
+    // Out of memory there is no wrapper, as there is no control.
     if (!wrapper) {
-        wrapper.reset(new CWnd);
-        wrapper->m_hWnd = hWnd;
+        wrapper.reset(new (std::nothrow) CWnd);
+        if (wrapper)
+            wrapper->m_hWnd = hWnd;
     }
     return wrapper.get();
 }
@@ -79,6 +82,18 @@ int CWnd::GetCheck() const {
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return SendMessageA(m_hWnd, message, wParam, lParam);
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return PostMessageA(m_hWnd, message, wParam, lParam);
+}
+
+CWnd* CWnd::GetFocus() {
+    return FromHandle(::GetFocus());
+}
+
+void CWnd::Invalidate() {
+    InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
@@ -151,7 +166,14 @@ CDC* CWnd::GetDC() {
         OffsetViewportOrgEx(hdc, origin.x, origin.y, nullptr);
     }
     KeepInsidePaint(owner, hdc);
-    return new CDC(hdc);
+    // Out of memory (a long winning streak fills the address space) there
+    // is no surface to draw on, and nothing is drawn.
+    CDC* dc = new (std::nothrow) CDC(hdc);
+    if (!dc) {
+        RestoreDC(hdc, -1);
+        ::ReleaseDC(owner, hdc);
+    }
+    return dc;
 }
 
 int CWnd::ReleaseDC(CDC* pDC) {

@@ -4,7 +4,7 @@
 //
 // Under Wine on an X server without a window manager (not how these tests
 // run), closing any dialog first waits 2 s for a window manager that never
-// answers; tools/modal_close_probe shows that apart from the game.
+// answers.
 #include "game_session.h"
 #include "mouse_keys.h"
 #include "player.h"

@@ -6,6 +6,7 @@ import unittest
 
 import fixtures as fx
 import game as g
+import wdisplay
 import xdisplay
 
 TOP = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "../.."))
@@ -24,8 +25,10 @@ def fixtures():
 
 
 def display():
+    """The X server, or a Wayland compositor where the runner started one."""
     if "display" not in _shared:
-        _shared["display"] = xdisplay.Display()
+        wayland = os.environ.get("WAYLAND_DISPLAY") and not os.environ.get("DISPLAY")
+        _shared["display"] = wdisplay.WaylandDisplay() if wayland else xdisplay.Display()
     return _shared["display"]
 
 
@@ -41,6 +44,13 @@ class GameTest(unittest.TestCase):
         self.assertIsNotNone(game.app, "the game does not appear on the accessibility bus")
         window = game.main_window()
         self.assertIsNotNone(window, "no window \"%s\" showing" % g.TITLE)
+        if isinstance(self.display, wdisplay.WaylandDisplay):
+            # Found on the screen by the inside of wheel 1's first tile.
+            x, y, _, _ = window.screen_rect(window.dialog.control(self.fx.wheels[0][3]))
+            row = self.fx.art.tile(False, 0)[3 * 73:3 * 143]
+            self.assertTrue(g.wait_until(lambda: self.display.find_window(x + 1, y + 1, row),
+                                         g.WINDOW_TIMEOUT, 0.1),
+                            "the window does not paint wheel 1's blank on the screen")
         self.wait_painted(window)
         return game, window
 

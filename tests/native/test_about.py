@@ -19,10 +19,10 @@ class AboutDuringSpin(support.GameTest):
         item = items[0]
         if not g.has_state(item, g.pyatspi.STATE_SHOWING):
             menu = item.parent
-            self.display.click(*g.centre(menu))
+            self.display.click_on(menu)
             self.assertTrue(g.wait_until(lambda: g.has_state(item, g.pyatspi.STATE_SHOWING), 5),
                             "the window menu does not open")
-        self.display.click(*g.centre(item))
+        self.display.click_on(item)
 
     def test_about_holds_the_wheel(self):
         game, window = self.launch()
@@ -46,7 +46,7 @@ class AboutDuringSpin(support.GameTest):
         # Modal: a Stop click now is not the game's, so the wheel turns on after OK.
         self.display.click(*player.stop_at)
 
-        self.display.click(*g.centre(about.find(about.dialog.control(1))))
+        self.display.click_on(about.find(about.dialog.control(1)))
         self.assertTrue(g.wait_until(lambda: not game.frames(g.ABOUT_TITLE), 5),
                         "the About box stays open after OK")
         watcher = p.WheelWatcher(self.display, player.picture_rect(0), False,

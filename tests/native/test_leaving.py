@@ -7,7 +7,7 @@ import support
 class Leaving(support.GameTest):
     def test_exit_button(self):
         game, window = self.launch()
-        self.display.click(*g.centre(window.by_id(2)))
+        self.display.click_on(window.by_id(2))
         self.expect_exit_status(game)
 
     def test_escape_key(self):

@@ -105,7 +105,7 @@ class Playing(support.GameTest):
                 self.assertEqual(player.showing(wheel), player.lucky[wheel],
                                  "wheel %s after the banner" % p.wheel_name(wheel))
 
-        self.display.click(*g.centre(end.find(end.dialog.control(1))))
+        self.display.click_on(end.find(end.dialog.control(1)))
         windows = game.wait_windows(g.TITLE, "game", 2)
         self.assertEqual(len(windows), 2, "\"Play Again\" does not open a second game window")
         self.assertFalse(game.frames(g.END_OF_GAME_TITLE), "the end-of-game dialog stays open")

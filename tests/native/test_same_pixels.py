@@ -1,7 +1,9 @@
 """The same pixels as the Windows game: the states wine-states saved from the
 Windows build under Wine are played again in the native game, and what the
 game paints itself (the felt, the wheels, the banner) must match exactly.
-Widgets the toolkit draws (buttons, boxes, texts, frames) are left out."""
+Widgets the toolkit draws (buttons, boxes, texts, frames) are left out.
+At a desktop scale of N every pixel must be the Windows game's pixel as
+N x N pixels of the screen."""
 
 import os
 import struct
@@ -39,15 +41,17 @@ class Mask:
     def __init__(self, rect, holes):
         self.rect, self.holes = rect, holes
 
-    def spans(self):
-        """Each row's runs of compared pixels as (y, first x, x after the last)."""
+    def spans(self, scale=1):
+        """Each row's runs of compared pixels as (y, first x, x after the last),
+        in pixels of the screen at that scale."""
         x0, y0, w, h = self.rect
         for y in range(y0, y0 + h):
             cuts = sorted((hx, hx + hw) for hx, hy, hw, hh in self.holes if hy <= y < hy + hh)
             x = x0
             for a, b in cuts + [(x0 + w, x0 + w)]:
                 if a > x:
-                    yield y, x, min(a, x0 + w)
+                    for row in range(scale * y, scale * (y + 1)):
+                        yield row, scale * x, scale * min(a, x0 + w)
                 x = max(x, b)
 
 
@@ -71,11 +75,11 @@ class SamePixels(support.GameTest):
     def expect_same(self, native, state, mask):
         path = os.path.join(WINE_STATES, state + ".bmp")
         self.assertTrue(os.path.exists(path), "no picture %s from the Windows game" % path)
-        windows = read_bmp(path)
+        windows = read_bmp(path).scaled(self.display.scale)
         self.assertEqual((windows.width, windows.height), (native.width, native.height))
         self.save(native, "native-" + state)
         differ = []
-        for y, a, b in mask.spans():
+        for y, a, b in mask.spans(self.display.scale):
             row = 3 * y * native.width
             if native.bgr[row + 3 * a:row + 3 * b] != windows.bgr[row + 3 * a:row + 3 * b]:
                 differ += [(x, y) for x in range(a, b) if native.at(x, y) != windows.at(x, y)]
@@ -89,16 +93,16 @@ class SamePixels(support.GameTest):
         mask = self.painted_mask()
         game, window = self.launch()
         player = p.Player(self.display, window, self.fx)
-        self.expect_same(player.client_image(), "opened", mask)
+        self.expect_same(player.client_pixels(), "opened", mask)
         player.choose(p.CHALLENGING_ID)
         player.draw_numbers()
         self.wait_painted(window)
-        self.expect_same(player.client_image(), "drawn", mask)
+        self.expect_same(player.client_pixels(), "drawn", mask)
         player.start_spin(0)
         judged = player.stop_on_frame(0, 2 * STOP_NUMBER - 1)
         self.assertEqual(judged, 2 * STOP_NUMBER - 1, "wheel 1 did not stop on %d" % STOP_NUMBER)
         self.wait_painted(window)
-        self.expect_same(player.client_image(), "wheel", mask)
+        self.expect_same(player.client_pixels(), "wheel", mask)
 
     def test_banner_stations(self):
         # The win paints the felt over the whole window, widgets and all.
@@ -109,8 +113,8 @@ class SamePixels(support.GameTest):
         player.play_to_win()
         seen, start = {}, time.monotonic()
         while len(seen) < len(p.BANNER_STATIONS) and time.monotonic() - start < WIN_TIMEOUT:
-            image = player.client_image()
-            station = player.banner_station(image)
+            image = player.client_pixels()
+            station = player.banner_station(image.sampled(self.display.scale))
             if station >= 0:
                 seen.setdefault(station, image)
             time.sleep(0.05)

@@ -29,6 +29,10 @@ class OpenedWindow(support.GameTest):
         self.assertTrue((width == 950 and height >= 448) or (height == 448 and width >= 950),
                         "window %d x %d cannot hold a 950 x 448 client area and a menu"
                         % (width, height))
+        # At a desktop scale of N, N x N pixels of the screen each.
+        if hasattr(self.display, "width"):
+            screen = [self.display.width(w) for w in self.display.windows_of(self.game.process.pid)]
+            self.assertIn(self.display.scale * width, screen, "the window's widths on the screen")
         items = g.menu_items(self.window, ABOUT_ITEM)
         self.assertEqual(len(items), 1, "the window menu has no item \"%s\"" % ABOUT_ITEM)
 

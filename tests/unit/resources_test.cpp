@@ -42,7 +42,7 @@ void ExpectControls(const DlgTemplate& dlg, const std::vector<Control>& want) {
         EXPECT_EQ(got.className, w.cls);
         EXPECT_EQ(got.text, w.text);
         EXPECT_EQ(got.textOrdinal, w.icon);
-        EXPECT_EQ(got.style, kWsChild | kWsVisible | w.style) << std::hex << got.style;
+        EXPECT_EQ(got.style, WS_CHILD | WS_VISIBLE | w.style) << std::hex << got.style;
         EXPECT_EQ(got.exStyle, w.exStyle);
         EXPECT_EQ(std::vector<int>({got.x, got.y, got.cx, got.cy}),
                   std::vector<int>({w.x, w.y, w.cx, w.cy}));
@@ -53,9 +53,9 @@ TEST(Resources, GameWindowTemplate) {
     DlgTemplate dlg;
     ASSERT_TRUE(LoadDialog(IDD_WHEELS, dlg));
     EXPECT_TRUE(dlg.extended);
-    EXPECT_EQ(dlg.style, kWsPopup | kWsVisible | kWsCaption | kWsSysMenu | kWsMinimizeBox |
-                             kDsModalFrame | kDsCenter | kDsSetFontBit);
-    EXPECT_EQ(dlg.exStyle, kExAppWindow);
+    EXPECT_EQ(dlg.style, WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
+                             DS_MODALFRAME | DS_CENTER | DS_SETFONT);
+    EXPECT_EQ(dlg.exStyle, WS_EX_APPWINDOW);
     EXPECT_EQ(std::vector<int>({dlg.x, dlg.y, dlg.cx, dlg.cy}),
               std::vector<int>({0, 0, kGameWindowWidth, kGameWindowHeight}));
     EXPECT_EQ(dlg.caption, "Quintaro v2.0");
@@ -79,7 +79,7 @@ TEST(Resources, GameTypeGroupHoldsTheThreeRadios) {
         ++first;
     ASSERT_LT(first, dlg.items.size());
     std::vector<int> group = {IDC_SUPER};
-    for (size_t i = first + 1; i < dlg.items.size() && !(dlg.items[i].style & kWsGroup); ++i)
+    for (size_t i = first + 1; i < dlg.items.size() && !(dlg.items[i].style & WS_GROUP); ++i)
         group.push_back(dlg.items[i].id);
     EXPECT_EQ(group, std::vector<int>({IDC_SUPER, IDC_POWER, IDC_MEGA}));
 }
@@ -88,7 +88,7 @@ TEST(Resources, AboutBoxTemplate) {
     DlgTemplate dlg;
     ASSERT_TRUE(LoadDialog(IDD_ABOUTBOX, dlg));
     EXPECT_FALSE(dlg.extended);
-    EXPECT_EQ(dlg.style, kWsPopup | kWsCaption | kWsSysMenu | kDsModalFrame | kDsSetFontBit);
+    EXPECT_EQ(dlg.style, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT);
     EXPECT_EQ(std::vector<int>({dlg.x, dlg.y, dlg.cx, dlg.cy}), std::vector<int>({0, 0, 235, 55}));
     EXPECT_EQ(dlg.caption, "About Quintaro");
     EXPECT_EQ(dlg.faceName, "MS Sans Serif");
@@ -98,11 +98,11 @@ TEST(Resources, AboutBoxTemplate) {
     EXPECT_FALSE(credit.empty());
     ExpectControls(dlg,
                    {
-                       {-1, "static", "", kSsIcon, 0, 11, 17, 20, 20, IDI_ABOUT},
-                       {-1, "static", "Quintaro Version 2.0", kWsGroup | kSsLeft | kSsNoPrefix, 0,
+                       {-1, "static", "", SS_ICON, 0, 11, 17, 20, 20, IDI_ABOUT},
+                       {-1, "static", "Quintaro Version 2.0", WS_GROUP | SS_LEFT | SS_NOPREFIX, 0,
                         40, 10, 119, 8},
-                       {-1, "static", credit.c_str(), kWsGroup | kSsLeft, 0, 40, 25, 119, 8},
-                       {1, "button", "OK", kWsGroup | kWsTabStop | kBsDefPush, 0, 178, 7, 50, 14},
+                       {-1, "static", credit.c_str(), WS_GROUP | SS_LEFT, 0, 40, 25, 119, 8},
+                       {1, "button", "OK", WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 178, 7, 50, 14},
                    });
 }
 
@@ -110,7 +110,7 @@ TEST(Resources, PlayAgainTemplate) {
     DlgTemplate dlg;
     ASSERT_TRUE(LoadDialog(IDD_PLAYAGAIN, dlg));
     EXPECT_TRUE(dlg.extended);
-    EXPECT_EQ(dlg.style, kWsPopup | kWsCaption | kDsModalFrame | kDsSetFontBit); // no close box
+    EXPECT_EQ(dlg.style, WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT); // no close box
     EXPECT_EQ(std::vector<int>({dlg.x, dlg.y, dlg.cx, dlg.cy}),
               std::vector<int>({201, 170, 401, 73}));
     EXPECT_EQ(dlg.caption, std::string(17, ' ') + "Quintaro v2.0 by ZEPHRA");
@@ -120,13 +120,13 @@ TEST(Resources, PlayAgainTemplate) {
     ExpectControls(
         dlg,
         {
-            {1, "button", "Play Again", kWsTabStop | kBsDefPush, 0, 53, 46, 50, 14},
-            {2, "button", "Exit", kWsTabStop | kBsPush, 0, 286, 46, 50, 14},
+            {1, "button", "Play Again", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 53, 46, 50, 14},
+            {2, "button", "Exit", WS_TABSTOP | BS_PUSHBUTTON, 0, 286, 46, 50, 14},
             {-1, "static",
              "Press  ' Play Again '  to start a new game.     Press  ' Exit '  to close.",
-             kWsGroup | kSsCenter, 0, 85, 28, 211, 11},
+             WS_GROUP | SS_CENTER, 0, 85, 28, 211, 11},
             {-1, "static", "Are these your Lucky numbers?   Maybe they are...you never know !!",
-             kWsGroup | kSsLeft, 0, 82, 7, 222, 8},
+             WS_GROUP | SS_LEFT, 0, 82, 7, 222, 8},
         });
 }
 
@@ -248,13 +248,13 @@ TEST(DlgTemplateParser, ClassicTemplateWithCreationData) {
         while (b.size() % 4)
             b.push_back(0);
     };
-    u32(kWsPopup), u32(0), u16(2), u16(1), u16(2), u16(3), u16(4);
+    u32(WS_POPUP), u32(0), u16(2), u16(1), u16(2), u16(3), u16(4);
     u16(0xFFFF), u16(7), sz(u"MyDlg"), sz(u"Caf\u00e9 \u20ac");
     align();
-    u32(kWsChild), u32(0), u16(5), u16(6), u16(7), u16(8), u16(0xFFFF);
+    u32(WS_CHILD), u32(0), u16(5), u16(6), u16(7), u16(8), u16(0xFFFF);
     sz(u"Spinner"), u16(0xFFFF), u16(5), u16(4), u32(0x09090909);
     align();
-    u32(kWsChild), u32(kExStaticEdge), u16(-2), u16(0), u16(1), u16(1), u16(42);
+    u32(WS_CHILD), u32(WS_EX_STATICEDGE), u16(-2), u16(0), u16(1), u16(1), u16(42);
     u16(0xFFFF), u16(0x81), sz(u"x"), u16(0);
 
     DlgTemplate dlg;
@@ -270,7 +270,7 @@ TEST(DlgTemplateParser, ClassicTemplateWithCreationData) {
     EXPECT_EQ(dlg.items[0].textOrdinal, 5);
     EXPECT_EQ(dlg.items[1].id, 42);
     EXPECT_EQ(dlg.items[1].x, -2);
-    EXPECT_EQ(dlg.items[1].exStyle, kExStaticEdge);
+    EXPECT_EQ(dlg.items[1].exStyle, WS_EX_STATICEDGE);
     EXPECT_EQ(dlg.items[1].className, "edit");
     EXPECT_EQ(dlg.items[1].text, "x");
 

@@ -115,6 +115,25 @@ TEST_F(GameTest, PlayAgainNestsAFreshGameWindowOverTheFinishedOne) {
     EXPECT_EQ(runs[1].owner, &dlg);
 }
 
+// Out of address space after a long winning streak: a window whose pictures
+// cannot be made plays and paints nothing, and a "Play Again" whose window
+// cannot be run leaves the finished one as it was.
+TEST_F(GameTest, WithNoRoomForPicturesAGameIsWonAndAFailedPlayAgainKeepsTheWindow) {
+    sim::NoRoomForPictures noRoom;
+    CWheelsDlg dlg;
+    ASSERT_TRUE(sim::Open(dlg));
+    sim::SchedulePaint(0);
+    sim::AnswerModal(IDD_PLAYAGAIN, IDOK);
+    sim::AnswerModal(IDD_WHEELS, -1);
+    PlayAGame(dlg);
+    sim::RunUntilIdle();
+    EXPECT_EQ(sim::LiveImageLists() + sim::BitmapsLoaded() + sim::DrawLog().size(), 0u);
+    EXPECT_EQ(sim::ModalRuns().back().templateId, (UINT)IDD_WHEELS);
+    EXPECT_EQ(sim::OpenDialogs(), std::vector<CDialog*>{&dlg});
+    EXPECT_TRUE(sim::IsWindowEnabled(dlg));
+    EXPECT_EQ(sim::Text(IDC_LUCKYB), "7");
+}
+
 TEST_F(GameTest, AMissOnWheelBNeverStartsTheWin) {
     CWheelsDlg dlg;
     ASSERT_TRUE(sim::Open(dlg));

@@ -74,7 +74,7 @@ class Player:
         return found
 
     def click(self, control_id):
-        self.display.click(*g.centre(self.widget(control_id)))
+        self.display.click_on(self.widget(control_id))
 
     def wheel_ids(self, wheel):
         box, spin, stop, picture = self.fx.wheels[wheel]
@@ -127,7 +127,7 @@ class Player:
         # The pointer goes to Stop at once, so its moves are handled long
         # before the click that counts.
         self.display.move(*stop_at)
-        self.stop_at = stop_at
+        self.stop_at, self.stop = stop_at, stop
 
     def stop_on_frame(self, wheel, frame):
         """Clicks Stop so that the wheel stops on that frame; returns the
@@ -143,7 +143,7 @@ class Player:
                 raise PlayError("wheel %s never showed %s; it last showed %s" % (
                     wheel_name(wheel), frame_text(click_frame), frame_text(watcher.frame)))
             time.sleep(0.001)
-        self.display.press_release()
+        self.display.press_release(widget=self.stop)
         self.last_stop["clicked_at"] = time.monotonic()
         self.last_stop["reaction_ms"] = 1000 * (time.monotonic() - watcher.changed_at)
         # The game takes the click two frames on; watch a while longer, since
@@ -192,6 +192,12 @@ class Player:
     def client_image(self):
         ox, oy = self.window.client_origin()
         return self.display.capture(ox, oy, self.window.dialog.width, self.window.dialog.height)
+
+    def client_pixels(self):
+        """The client area with every pixel of the screen (N x N a pixel at scale N)."""
+        ox, oy = self.window.client_origin()
+        return self.display.capture_pixels(ox, oy, self.window.dialog.width,
+                                           self.window.dialog.height)
 
     def banner_station(self, client):
         """Which station (0 to 4) shows the whole banner in a client-area image, or -1."""

@@ -1,9 +1,12 @@
 """The X server as a player meets it: real input through the XTest extension
 and the pixels on the screen, over Xlib with ctypes (no Python X binding is
-packaged for the system Python)."""
+packaged for the system Python). At a desktop scale of N (GDK_SCALE) a
+player's coordinates are the toolkit's, as the accessibility bus gives them:
+N x N pixels of the screen each."""
 
 import ctypes
 import ctypes.util
+import os
 import time
 
 _x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
@@ -67,6 +70,8 @@ _x11.XGetWindowProperty.argtypes = [
     ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.POINTER(ctypes.c_ubyte))]
 _x11.XQueryPointer.argtypes = [ctypes.c_void_p, _Window] + [ctypes.POINTER(_Window)] * 2 + \
     [ctypes.POINTER(ctypes.c_int)] * 4 + [ctypes.POINTER(ctypes.c_uint)]
+_x11.XGetGeometry.argtypes = [ctypes.c_void_p, _Window, ctypes.POINTER(_Window)] + \
+    [ctypes.POINTER(ctypes.c_int)] * 2 + [ctypes.POINTER(ctypes.c_uint)] * 4
 _xtst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
                                        ctypes.c_int, ctypes.c_ulong]
 _xtst.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int,
@@ -86,6 +91,33 @@ class Image:
         i = 3 * (y * self.width + x)
         b, g, r = self.bgr[i:i + 3]
         return r << 16 | g << 8 | b
+
+    def sampled(self, scale):
+        """The top-left pixel of each scale x scale block."""
+        if scale == 1:
+            return self
+        rows = []
+        for y in range(0, self.height, scale):
+            row = self.bgr[3 * y * self.width:3 * (y + 1) * self.width]
+            out = bytearray(3 * (self.width // scale))
+            for c in range(3):
+                out[c::3] = row[c::3 * scale]
+            rows.append(bytes(out))
+        return Image(self.width // scale, self.height // scale, b"".join(rows))
+
+    def scaled(self, scale):
+        """Each pixel as scale x scale pixels of its colour (nearest neighbour)."""
+        if scale == 1:
+            return self
+        rows = []
+        for y in range(self.height):
+            row = self.bgr[3 * y * self.width:3 * (y + 1) * self.width]
+            out = bytearray(3 * self.width * scale)
+            for k in range(scale):
+                for c in range(3):
+                    out[3 * k + c::3 * scale] = row[c::3]
+            rows += [bytes(out)] * scale
+        return Image(self.width * scale, self.height * scale, b"".join(rows))
 
     def crop(self, x, y, width, height):
         rows = [self.bgr[3 * ((y + row) * self.width + x):3 * ((y + row) * self.width + x + width)]
@@ -113,15 +145,23 @@ class Image:
 
 
 class Display:
-    def __init__(self, name=None):
+
+    def __init__(self, name=None, scale=None):
         self._dpy = _x11.XOpenDisplay(name.encode() if name else None)
         if not self._dpy:
             raise RuntimeError("cannot open the X display %s" % name)
         self._root = _x11.XDefaultRootWindow(self._dpy)
+        self.scale = scale or int(os.environ.get("GDK_SCALE", "1"))
 
     # --- the screen --------------------------------------------------------
     def capture(self, x, y, width, height):
-        """The rectangle as the screen shows it now; 24-bit visuals only."""
+        """The rectangle as the screen shows it now, a pixel a block of
+        scale x scale pixels of the screen (its top-left one)."""
+        return self.capture_pixels(x, y, width, height).sampled(self.scale)
+
+    def capture_pixels(self, x, y, width, height):
+        """Every pixel of the screen in the rectangle; 24-bit visuals only."""
+        x, y, width, height = (self.scale * v for v in (x, y, width, height))
         image = _x11.XGetImage(self._dpy, self._root, x, y, width, height, _ALL_PLANES, _Z_PIXMAP)
         if not image:
             raise RuntimeError("cannot read %dx%d at (%d, %d) from the screen" % (width, height, x, y))
@@ -142,7 +182,7 @@ class Display:
 
     # --- input -------------------------------------------------------------
     def move(self, x, y):
-        _xtst.XTestFakeMotionEvent(self._dpy, -1, x, y, _CURRENT_TIME)
+        _xtst.XTestFakeMotionEvent(self._dpy, -1, self.scale * x, self.scale * y, _CURRENT_TIME)
         _x11.XSync(self._dpy, 0)
 
     def pointer(self):
@@ -152,10 +192,11 @@ class Display:
         _x11.XQueryPointer(self._dpy, self._root, ctypes.byref(root), ctypes.byref(child),
                            ctypes.byref(rx), ctypes.byref(ry), ctypes.byref(wx), ctypes.byref(wy),
                            ctypes.byref(mask))
-        return rx.value, ry.value
+        return rx.value // self.scale, ry.value // self.scale
 
-    def press_release(self, button=1):
-        """Press and release where the pointer is, sent together."""
+    def press_release(self, button=1, widget=None):
+        """Press and release where the pointer is, sent together (over the
+        widget, which a display without input devices clicks instead)."""
         _xtst.XTestFakeButtonEvent(self._dpy, button, 1, _CURRENT_TIME)
         _xtst.XTestFakeButtonEvent(self._dpy, button, 0, _CURRENT_TIME)
         _x11.XSync(self._dpy, 0)
@@ -164,6 +205,11 @@ class Display:
         self.move(x, y)
         time.sleep(0.05)  # let the toolkit see the pointer enter before the press
         self.press_release(button)
+
+    def click_on(self, widget):
+        """Clicks the middle of a widget of the accessibility bus."""
+        e = widget.queryComponent().getExtents(0)  # desktop coordinates
+        self.click(e.x + e.width // 2, e.y + e.height // 2)
 
     def key(self, name, modifiers=()):
         """Presses and releases a key by its keysym name ("Escape", "F4"),
@@ -216,6 +262,16 @@ class Display:
         if children:
             _x11.XFree(children)
         return result
+
+    def width(self, window):
+        """A window's width in pixels of the screen."""
+        root = _Window()
+        x, y = ctypes.c_int(), ctypes.c_int()
+        width, height, border, depth = (ctypes.c_uint() for _ in range(4))
+        _x11.XGetGeometry(self._dpy, window, ctypes.byref(root), ctypes.byref(x), ctypes.byref(y),
+                          ctypes.byref(width), ctypes.byref(height), ctypes.byref(border),
+                          ctypes.byref(depth))
+        return width.value
 
     def _cardinal(self, window, atom):
         kind, fmt = _Atom(), ctypes.c_int()
