@@ -145,7 +145,7 @@ void ShowDialogChange(Window& dlg, dlgmgr::Change change) {
 }
 
 // The raw input the page gave (fw/web/page.js's kinds).
-enum PageInput { kPress = 1, kRelease, kKeyDown, kKeyUp, kCommand, kClose };
+enum PageInput { kPress = 1, kRelease, kKeyDown, kKeyUp, kCommand, kClose, kClick };
 
 // The keys a dialog knows; the page's key codes are the platform's.
 int KeyOf(int code) {
@@ -188,8 +188,21 @@ class WebHost : public dlgmgr::Host {
 public:
     void Poll() override {
         int32_t e[5];
-        while (qw_take_input(e))
-            dlgmgr::QueueInput(InputOf(e));
+        while (qw_take_input(e)) {
+            if (e[0] != kClick) {
+                dlgmgr::QueueInput(InputOf(e));
+                continue;
+            }
+            // A control's own click: a press and a release on it.
+            const Window* control = dlgmgr::Find(reinterpret_cast<HWND>(uintptr_t(e[4])));
+            for (dlgmgr::InputKind kind : {dlgmgr::InputKind::Press, dlgmgr::InputKind::Release})
+                if (control && control->dialog) {
+                    dlgmgr::Input in{kind};
+                    in.window = control->dialog->hwnd;
+                    in.control = control->id;
+                    dlgmgr::QueueInput(in);
+                }
+        }
     }
 
     // The page shows what was drawn, and the browser runs until input comes.

@@ -15,7 +15,7 @@ mergeInto(LibraryManager.library, {
     scale: 1, // the page's scale for windows wider or taller than it
     shows: 0,
     // Input kinds, as the backend reads them.
-    PRESS: 1, RELEASE: 2, KEY_DOWN: 3, KEY_UP: 4, COMMAND: 5, CLOSE: 6,
+    PRESS: 1, RELEASE: 2, KEY_DOWN: 3, KEY_UP: 4, COMMAND: 5, CLOSE: 6, CLICK: 7,
     SHIFT: 1, ALT: 2,
     // The program's texts are Latin-1.
     text: function (ptr) {
@@ -311,8 +311,6 @@ mergeInto(LibraryManager.library, {
       c.input = QW.el('input', '', el);
       c.input.type = kind === 'check' ? 'checkbox' : 'radio';
       c.input.tabIndex = -1;
-      // The program decides what a click does; the box only shows it.
-      c.input.addEventListener('click', function (e) { e.preventDefault(); });
       c.text = QW.el('span', 'qw-text', el);
     } else if (kind === 'number') {
       el = document.createElement('div');
@@ -332,6 +330,16 @@ mergeInto(LibraryManager.library, {
     } else {
       el = document.createElement('div');
       c.text = QW.el('span', 'qw-text', el);
+    }
+    // The program decides what a click does; a box only shows it. A click
+    // that no press made (a screen reader's action) is the player's click,
+    // in its turn.
+    var clickable = c.input || (kind === 'button' ? el : null);
+    if (clickable) {
+      clickable.addEventListener('click', function (e) {
+        e.preventDefault();
+        if (e.detail === 0) QW.push([QW.CLICK, window, 0, 0, id]);
+      });
     }
     el.classList.add('qw-control', 'qw-' + kind);
     el.dataset.align = align & 3;
