@@ -22,7 +22,7 @@ set(PAGE_JS ${CMAKE_SOURCE_DIR}/fw/web/page.js)
 target_link_options(quintaro PRIVATE
     -O2 --js-library ${PAGE_JS}
     -sASYNCIFY -sASYNCIFY_IMPORTS=['qw_wait'] -sASYNCIFY_STACK_SIZE=65536
-    -sALLOW_MEMORY_GROWTH -sENVIRONMENT=web
+    -sINITIAL_MEMORY=33554432 -sALLOW_MEMORY_GROWTH -sENVIRONMENT=web
     -sEXPORTED_RUNTIME_METHODS=['addRunDependency','removeRunDependency'])
 set_target_properties(quintaro PROPERTIES SUFFIX ".js" LINK_DEPENDS ${PAGE_JS}
                       RUNTIME_OUTPUT_DIRECTORY ${QUINTARO_WEB_OUT})

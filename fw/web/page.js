@@ -86,6 +86,17 @@ mergeInto(LibraryManager.library, {
       }
       QW.place();
     },
+    // Lays the page out again before it next shows, once however many
+    // windows came or went.
+    relayout: function () {
+      if (QW.frame) return;
+      QW.frame = requestAnimationFrame(function () {
+        QW.frame = 0;
+        QW.layout();
+        if (QW.focusAfter) QW.focusAfter.focus({preventScroll: true});
+        QW.focusAfter = null;
+      });
+    },
     // The first window centred, every other at its place from its owner.
     place: function () {
       var desk = document.getElementById('desktop');
@@ -139,8 +150,7 @@ mergeInto(LibraryManager.library, {
     document.documentElement.style.setProperty('--qw-face', QW.colour(face));
     document.addEventListener('keydown', function (e) { QW.key(e, true); });
     document.addEventListener('keyup', function (e) { QW.key(e, false); });
-    window.addEventListener('resize', QW.layout);
-    Module['qwLayout'] = QW.layout;
+    window.addEventListener('resize', QW.relayout);
   },
 
   qw_text_width__deps: ['$QW'],
@@ -229,12 +239,8 @@ mergeInto(LibraryManager.library, {
     win.el.hidden = false;
     win.el.setAttribute('aria-modal', owner ? 'true' : 'false');
     document.getElementById('desktop').appendChild(win.el); // in front
-    if (!QW.root) {
-      QW.root = id;
-      QW.layout();
-    } else {
-      QW.place();
-    }
+    if (!QW.root) QW.root = id;
+    QW.relayout();
   },
 
   qw_window_hide__deps: ['$QW'],
@@ -273,9 +279,14 @@ mergeInto(LibraryManager.library, {
     icon.height = h;
     icon.getContext('2d').putImageData(
         new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, w * h * 4).slice(), w, h), 0, 0);
-    // The page's icon is the game's.
-    var link = document.querySelector('link[rel="icon"]');
-    if (link) link.href = icon.toDataURL();
+    // The page's icon is the game's (made after the first picture shows).
+    if (!QW.favicon) {
+      QW.favicon = true;
+      setTimeout(function () {
+        var link = document.querySelector('link[rel="icon"]');
+        if (link) link.href = icon.toDataURL();
+      }, 0);
+    }
   },
 
   qw_menu_clear__deps: ['$QW'],
@@ -399,7 +410,10 @@ mergeInto(LibraryManager.library, {
     if (!c) return;
     c.el.classList.add('qw-focus');
     var target = c.input || (c.kind === 'button' ? c.el : null);
-    if (target && !win.el.hidden) target.focus({preventScroll: true});
+    if (!target || win.el.hidden) return;
+    // The page takes the focus once laid out (focusing lays it out at once).
+    if (QW.frame) QW.focusAfter = target;
+    else target.focus({preventScroll: true});
   },
 
   qw_blit__deps: ['$QW'],
