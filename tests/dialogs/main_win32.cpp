@@ -10,6 +10,29 @@
 #include "dialog_scenarios.h"
 #include "own_desktop.h"
 
+namespace {
+
+volatile LONG g_running = 0; // the scenario that runs, counted from 1
+DWORD g_mainThread = 0;
+
+BOOL CALLBACK CancelWindow(HWND window, LPARAM) {
+    PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+}
+
+// A scenario whose dialogs do not end as expected is cancelled after a few
+// seconds, so that the run goes on.
+DWORD WINAPI Watchdog(LPVOID) {
+    for (LONG seen = -1;; Sleep(4000)) {
+        const LONG now = g_running;
+        if (now == seen)
+            EnumThreadWindows(g_mainThread, CancelWindow, 0);
+        seen = now;
+    }
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     int status = 0;
     for (int i = 1; i < argc; ++i)
@@ -17,33 +40,14 @@ int main(int argc, char** argv) {
             e2e::rerunOnDesktop(argv[i] + 10, &status))
             return status;
     InitCommonControls();
-    // A scenario whose dialogs do not end as expected is cancelled after a
-    // few seconds, so that the run goes on.
-    static volatile LONG running = 0;
-    static const DWORD mainThread = GetCurrentThreadId();
-    CreateThread(
-        nullptr, 0,
-        [](LPVOID) -> DWORD {
-            for (LONG seen = -1;; Sleep(4000)) {
-                const LONG now = running;
-                if (now == seen)
-                    EnumThreadWindows(
-                        mainThread,
-                        [](HWND w, LPARAM) -> BOOL {
-                            PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
-                            return TRUE;
-                        },
-                        0);
-                seen = now;
-            }
-        },
-        nullptr, 0, nullptr);
+    g_mainThread = GetCurrentThreadId();
+    CreateThread(nullptr, 0, Watchdog, nullptr, 0, nullptr);
     int passed = 0, failed = 0;
     for (int i = 0; i < kDialogScenarioCount; ++i) {
         const DialogScenario& s = kDialogScenarios[i];
         if (argc > 1 && argv[argc - 1][0] != '-' && std::strcmp(argv[argc - 1], s.name) != 0)
             continue;
-        InterlockedIncrement(&running);
+        InterlockedIncrement(&g_running);
         const std::string log = s.run();
         const bool ok = log == s.expected;
         (ok ? passed : failed)++;
