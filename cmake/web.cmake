@@ -10,7 +10,7 @@ if(NOT QUINTARO_RES OR NOT QUINTARO_WEB_OUT)
 endif()
 
 file(GLOB FW_WEB_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fw/web/*.cpp)
-add_executable(quintaro ${GAME_SOURCES} ${FW_COMMON_SOURCES} ${FW_DLGMGR_SOURCES} ${FW_WEB_SOURCES})
+add_executable(quintaro ${GAME_SOURCES} ${FW_COMMON_SOURCES} ${FW_DLGMGR_SOURCES} ${FW_HOSTED_SOURCES} ${FW_WEB_SOURCES})
 target_include_directories(quintaro PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(quintaro PRIVATE -O2)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/fw/web/embedded_res.cpp PROPERTIES

@@ -47,19 +47,3 @@ void AfxSleep(DWORD milliseconds) {
 void AfxExit(int status) {
     _exit(status);
 }
-
-void AfxSrand(unsigned seed) {
-    dlgmgr::CrtSrand(seed);
-}
-
-int AfxRand() {
-    return dlgmgr::CrtRand();
-}
-
-long long AfxTime() {
-    return (long long)time(nullptr);
-}
-
-int AfxGetSystemMetrics(int nIndex) {
-    return nIndex == SM_CXICON || nIndex == SM_CYICON ? 32 : 0;
-}

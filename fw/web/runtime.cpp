@@ -19,22 +19,6 @@ void AfxExit(int status) {
     emscripten_force_exit(status);
 }
 
-void AfxSrand(unsigned seed) {
-    dlgmgr::CrtSrand(seed);
-}
-
-int AfxRand() {
-    return dlgmgr::CrtRand();
-}
-
-long long AfxTime() {
-    return (long long)time(nullptr);
-}
-
-int AfxGetSystemMetrics(int nIndex) {
-    return nIndex == SM_CXICON || nIndex == SM_CYICON ? 32 : 0;
-}
-
 int main() {
     qw_start(dlgmgr::kFaceColor);
     if (CWinApp* app = AfxGetApp())
