@@ -16,7 +16,7 @@ BANNER_TIMEOUT = 20.0
 
 
 def save(display, window, out, name):
-    display.capture_pixels(*g.extents(window.frame)).save_ppm(os.path.join(out, name + ".ppm"))
+    display.capture_pixels(*window.outer_rect()).save_ppm(os.path.join(out, name + ".ppm"))
 
 
 def main():

@@ -1,4 +1,5 @@
-"""What every native test case shares: the game's path, the fixtures, the
+"""What every end-to-end test case shares: the game's path (the native game,
+or the Windows game under Wine when it is a .exe), the fixtures, the
 display, and a launch that always ends the game it started."""
 
 import os
@@ -7,12 +8,15 @@ import unittest
 import fixtures as fx
 import game as g
 import wdisplay
+import wine
 import xdisplay
 
 TOP = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "../.."))
 GAME = os.environ.get("QUINTARO_NATIVE", os.path.join(TOP, "build/linux/quintaro"))
 FIXTURES = os.environ.get("NATIVE_FIXTURES", os.path.join(TOP, "build/host/native-fixtures"))
 OUT = os.environ.get("NATIVE_OUT", os.path.join(TOP, "build/native-e2e"))
+WINDOWS = GAME.endswith(".exe")
+WINE_QUERY = os.environ.get("WINE_QUERY", os.path.join(TOP, "build/win64/tests/native/wine/wine_query.exe"))
 LEAVE_STATUS = 1
 
 _shared = {}
@@ -32,6 +36,15 @@ def display():
     return _shared["display"]
 
 
+def start_game():
+    """The game, started: natively, or through the run's one wine_query.exe."""
+    if not WINDOWS:
+        return g.Game(GAME, fixtures())
+    if "query" not in _shared:
+        _shared["query"] = wine.Query(WINE_QUERY)
+    return wine.Game(_shared["query"], GAME, fixtures())
+
+
 class GameTest(unittest.TestCase):
     def setUp(self):
         self.fx = fixtures()
@@ -39,9 +52,10 @@ class GameTest(unittest.TestCase):
 
     def launch(self):
         """Starts the game and returns it with its painted main window."""
-        game = g.Game(GAME, self.fx)
+        game = start_game()
         self.addCleanup(game.end)
-        self.assertIsNotNone(game.app, "the game does not appear on the accessibility bus")
+        self.assertIsNotNone(game.app, "the game does not start" if WINDOWS else
+                             "the game does not appear on the accessibility bus")
         window = game.main_window()
         self.assertIsNotNone(window, "no window \"%s\" showing" % g.TITLE)
         if isinstance(self.display, wdisplay.WaylandDisplay):

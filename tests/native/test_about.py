@@ -8,33 +8,19 @@ import game as g
 import player as p
 import support
 
-ABOUT_ITEM = "About Rolento..."
-
 
 class AboutDuringSpin(support.GameTest):
-    def open_about(self, window):
-        """Opens the window menu and picks its About item, as a player clicks."""
-        items = g.menu_items(window, ABOUT_ITEM)
-        self.assertTrue(items, "no menu item \"%s\"" % ABOUT_ITEM)
-        item = items[0]
-        if not g.has_state(item, g.pyatspi.STATE_SHOWING):
-            menu = item.parent
-            self.display.click_on(menu)
-            self.assertTrue(g.wait_until(lambda: g.has_state(item, g.pyatspi.STATE_SHOWING), 5),
-                            "the window menu does not open")
-        self.display.click_on(item)
-
     def test_about_holds_the_wheel(self):
         game, window = self.launch()
         player = p.Player(self.display, window, self.fx)
         player.draw_numbers()
         player.start_spin(0)
         delay = player.delay[0] / 1000.0
-        self.open_about(window)
+        self.assertTrue(game.open_about(self.display, window), "no item \"%s\"" % g.ABOUT_ITEM)
         boxes = game.wait_windows(g.ABOUT_TITLE, "about")
         self.assertTrue(boxes, "no window \"%s\" during the spin" % g.ABOUT_TITLE)
         about = boxes[0]
-        texts = [g.text_of(w) for w in about.widgets()]
+        texts = [w.text() for w in about.widgets()]
         self.assertIn("Quintaro Version 2.0", texts)
 
         # Still for five frames' time.

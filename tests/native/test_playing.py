@@ -30,7 +30,7 @@ class Playing(support.GameTest):
         self.assertEqual(wrong, [], "%s: these controls have the wrong state" % when)
 
     def expect_fresh_game(self, player, try_again, when):
-        boxes = [g.text_of(player.widget(ids[0])) for ids in self.fx.wheels]
+        boxes = [player.widget(ids[0]).text() for ids in self.fx.wheels]
         self.assertEqual(boxes, ["0"] * 6, "%s: number boxes" % when)
         self.only_enabled(player, list(SETTINGS) + ([1] if try_again else []), when)
 
@@ -93,12 +93,12 @@ class Playing(support.GameTest):
         self.assertGreaterEqual(time.monotonic() - start, EARLIEST_DIALOG,
                                 "the end-of-game dialog came before the banner ended")
         end = dialogs[0]
-        texts = [g.text_of(w) for w in end.widgets()]
+        texts = [w.text() for w in end.widgets()]
         for text in END_OF_GAME_TEXTS + ("Play Again", "Exit"):
             self.assertIn(text, texts, "the end-of-game dialog does not say it")
         # The matched numbers are back on the wheels wherever the dialog leaves them visible.
         self.wait_painted(window)
-        dx, dy, dw, dh = g.extents(end.frame)
+        dx, dy, dw, dh = end.outer_rect()
         for wheel in range(p.WHEEL_COUNT):
             x, y, w, h = player.picture_rect(wheel)
             if x >= dx + dw or x + w <= dx or y >= dy + dh or y + h <= dy:
@@ -109,14 +109,14 @@ class Playing(support.GameTest):
         windows = game.wait_windows(g.TITLE, "game", 2)
         self.assertEqual(len(windows), 2, "\"Play Again\" does not open a second game window")
         self.assertFalse(game.frames(g.END_OF_GAME_TITLE), "the end-of-game dialog stays open")
-        second = next(w for w in windows if w.frame != window.frame)
+        second = next(w for w in windows if w != window)
         self.wait_painted(second)
         newer = p.Player(self.display, second, self.fx)
         self.expect_fresh_game(newer, False, "new game window")
-        self.assertEqual([g.checked(newer.widget(i)) for i in (p.SUPER_ID, p.EASY_ID,
+        self.assertEqual([newer.widget(i).checked() for i in (p.SUPER_ID, p.EASY_ID,
                                                                p.CHALLENGING_ID)],
                          [True, True, False], "the new window's settings")
-        self.assertFalse(player.enabled(2), "the finished game window is usable")
+        self.assertFalse(window.enabled(), "the finished game window takes input")
         self.assertTrue(window.showing(), "the finished game window is gone")
         newer.click(2)
         self.expect_exit_status(game)

@@ -1,13 +1,12 @@
-"""The opened game window: title, client size, the About item, every
+"""The opened game window: title, size and place, the About item, every
 control's role, place and text, and the state a fresh game starts in."""
 
 import game as g
 import player as p
-import pyatspi
 import support
+import wine
 
 LOGO_NUMBER = 50  # the icon control, whose size follows its icon
-ABOUT_ITEM = "About Rolento..."
 
 
 class OpenedWindow(support.GameTest):
@@ -22,9 +21,23 @@ class OpenedWindow(support.GameTest):
     def tearDownClass(cls):
         cls.case.doCleanups()
 
-    def test_title_size_and_about_item(self):
-        self.assertEqual(self.window.frame.name, g.TITLE)
-        x, y, width, height = g.extents(self.window.frame)
+    def test_title_size_and_place(self):
+        self.assertEqual(self.window.title, g.TITLE)
+        x, y, width, height = self.window.outer_rect()
+        if support.WINDOWS:
+            # Windows' frame around the 950 x 448 client area, centred on the
+            # desktop; a drag on the caption leaves it there.
+            self.assertEqual(self.window.client_size(), (950, 448))
+            centre = (x + width // 2, y + height // 2)
+            self.assertLessEqual(max(abs(centre[0] - 640), abs(centre[1] - 400)), 1,
+                                 "window centred at %s on a 1280 x 800 desktop" % (centre,))
+            caption = self.window.frame_point(wine.HTCAPTION)
+            self.assertIsNotNone(caption, "the window reports no caption")
+            self.display.drag(caption, (caption[0] - 120, caption[1] + 90))
+            self.wait_painted(self.window)
+            self.assertEqual(self.game.main_window().outer_rect(), (x, y, width, height),
+                             "a drag on the caption moved the window")
+            return
         # The client area is 950 x 448 beside or below the window menu.
         self.assertTrue((width == 950 and height >= 448) or (height == 448 and width >= 950),
                         "window %d x %d cannot hold a 950 x 448 client area and a menu"
@@ -33,8 +46,8 @@ class OpenedWindow(support.GameTest):
         if hasattr(self.display, "width"):
             screen = [self.display.width(w) for w in self.display.windows_of(self.game.process.pid)]
             self.assertIn(self.display.scale * width, screen, "the window's widths on the screen")
-        items = g.menu_items(self.window, ABOUT_ITEM)
-        self.assertEqual(len(items), 1, "the window menu has no item \"%s\"" % ABOUT_ITEM)
+        items = self.window.menu_items(g.ABOUT_ITEM)
+        self.assertEqual(len(items), 1, "the window menu has no item \"%s\"" % g.ABOUT_ITEM)
 
     def test_controls(self):
         widgets = self.window.widgets()
@@ -46,7 +59,7 @@ class OpenedWindow(support.GameTest):
                     control, "/".join(sorted(g.ROLES[control.kind])),
                     self.window.screen_rect(control)))
                 continue
-            got = g.extents(widget)
+            got = widget.rect()
             wanted = self.window.screen_rect(control)
             if control.number == LOGO_NUMBER:
                 got, wanted = got[:2], wanted[:2]
@@ -54,12 +67,12 @@ class OpenedWindow(support.GameTest):
                 problems.append("%r: at %s, expected %s" % (control, got, wanted))
             # The number boxes are filled when the window opens (first state).
             if control.kind not in ("edit", "frame", "icon") and \
-                    g.text_of(widget) != g.plain_text(control.text):
-                problems.append("%r: reads \"%s\"" % (control, g.text_of(widget)))
+                    widget.text() != g.plain_text(control.text):
+                problems.append("%r: reads \"%s\"" % (control, widget.text()))
         self.assertEqual(problems, [])
         # No widget a player could use beyond the template's.
         for role in ("push button", "check box", "radio button", "text"):
-            count = sum(1 for w in widgets if w.getRoleName() == role)
+            count = sum(1 for w in widgets if w.role == role)
             kinds = [k for k, roles in g.ROLES.items() if role in roles]
             expected = sum(1 for c in self.fx.game.controls if c.kind in kinds)
             self.assertEqual(count, expected, "%d widgets of role %s" % (count, role))
@@ -70,15 +83,15 @@ class OpenedWindow(support.GameTest):
         for cid in enabled + disabled:
             widget = self.window.by_id(cid)
             self.assertIsNotNone(widget, "no widget for control %d" % cid)
-            self.assertEqual(g.sensitive(widget), cid in enabled,
+            self.assertEqual(widget.sensitive(), cid in enabled,
                              "control %d is %s" % (cid, "disabled" if cid in enabled else "enabled"))
         for cid in (1029, 1030, 1038, 1039, 1040):
-            self.assertEqual(g.checked(self.window.by_id(cid)), cid in (1029, 1038),
-                             "control %d checked: %s" % (cid, g.checked(self.window.by_id(cid))))
+            self.assertEqual(self.window.by_id(cid).checked(), cid in (1029, 1038),
+                             "control %d checked: %s" % (cid, self.window.by_id(cid).checked()))
         for box, *_ in self.fx.wheels:
-            self.assertEqual(g.text_of(self.window.by_id(box)), "0", "number box %d" % box)
+            self.assertEqual(self.window.by_id(box).text(), "0", "number box %d" % box)
         # "Try Again" is disabled, so the first enabled tab stop has the focus.
-        self.assertTrue(g.has_state(self.window.by_id(2), pyatspi.STATE_FOCUSED),
+        self.assertTrue(self.window.by_id(2).focused(),
                         "\"Exit\" does not have the focus")
         player = p.Player(self.display, self.window, self.fx)
         blanks = [player.shows_within_frame(wheel, 0) for wheel in range(p.WHEEL_COUNT)]

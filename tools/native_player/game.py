@@ -11,6 +11,7 @@ import pyatspi
 TITLE = "Quintaro v2.0"
 END_OF_GAME_TITLE = "                 Quintaro v2.0 by ZEPHRA"
 ABOUT_TITLE = "About Quintaro"
+ABOUT_ITEM = "About Rolento..."
 WINDOW_TIMEOUT = 10.0
 
 # The accessible roles a toolkit gives each kind of control. A picture frame
@@ -44,29 +45,8 @@ def extents(accessible):
     return (e.x, e.y, e.width, e.height)
 
 
-def centre(accessible):
-    x, y, w, h = extents(accessible)
-    return x + w // 2, y + h // 2
-
-
 def has_state(accessible, state):
     return accessible.getState().contains(state)
-
-
-def sensitive(accessible):
-    return has_state(accessible, pyatspi.STATE_SENSITIVE)
-
-
-def checked(accessible):
-    return has_state(accessible, pyatspi.STATE_CHECKED)
-
-
-def text_of(accessible):
-    """What a widget shows: an entry's text, else its accessible name."""
-    if "Text" in accessible.get_interfaces() and accessible.getRoleName() in ROLES["edit"]:
-        text = accessible.queryText()
-        return text.getText(0, text.characterCount)
-    return accessible.name or ""
 
 
 def descendants(accessible, into_menus=False):
@@ -78,23 +58,93 @@ def descendants(accessible, into_menus=False):
             yield from descendants(child, into_menus)
 
 
-def menu_items(window, name):
-    """The window menu's items of that name."""
-    return [a for a in descendants(window.frame, True)
-            if a.getRoleName() == "menu item" and a.name == name]
-
-
 def plain_text(template_text):
     """A template's text as the toolkit names it: & marks a mnemonic."""
     return template_text.replace("&&", "\0").replace("&", "").replace("\0", "&")
 
 
-class Window:
-    """A top-level window of the game; controls are found by their template entry."""
+def centre(rect):
+    x, y, w, h = rect
+    return x + w // 2, y + h // 2
 
+
+class Widget:
+    """A widget on the accessibility bus, asked afresh at each question. The
+    Windows game's controls (wine.py) answer the same questions."""
+
+    def __init__(self, accessible):
+        self.accessible = accessible
+        self.role = accessible.getRoleName()
+
+    def __eq__(self, other):
+        return isinstance(other, Widget) and self.accessible == other.accessible
+
+    def rect(self):
+        return extents(self.accessible)
+
+    def sensitive(self):
+        return has_state(self.accessible, pyatspi.STATE_SENSITIVE)
+
+    def checked(self):
+        return has_state(self.accessible, pyatspi.STATE_CHECKED)
+
+    def focused(self):
+        return has_state(self.accessible, pyatspi.STATE_FOCUSED)
+
+    def text(self):
+        """What a widget shows: an entry's text, else its accessible name."""
+        a = self.accessible
+        if "Text" in a.get_interfaces() and self.role in ROLES["edit"]:
+            text = a.queryText()
+            return text.getText(0, text.characterCount)
+        return a.name or ""
+
+    def activate(self):
+        self.accessible.queryAction().doAction(0)
+
+
+class Window:
+    """A top-level window of the game; controls are found by their template
+    entry. A platform's window gives widgets(), client_origin(), title,
+    outer_rect() and showing()."""
+
+    def screen_rect(self, control):
+        ox, oy = self.client_origin()
+        return (ox + control.x, oy + control.y, control.width, control.height)
+
+    def find(self, control, widgets=None):
+        """The widget of a template control: of the control's role, at its
+        place, else of its role and text; None if there is none."""
+        roles = ROLES.get(control.kind, {control.kind})
+        candidates = [w for w in (widgets or self.widgets()) if w.role in roles]
+        wanted = self.screen_rect(control)
+        # An icon's size follows its picture: only its place is the template's.
+        size = 2 if control.kind == "icon" else 4
+        for w in candidates:
+            if w.rect()[:size] == wanted[:size]:
+                return w
+        name = plain_text(control.text)
+        if name:
+            for w in candidates:
+                if w.text() == name:
+                    return w
+        return None
+
+    def by_id(self, control_id):
+        return self.find(self.dialog.control(control_id))
+
+
+class AtspiWindow(Window):
     def __init__(self, frame, dialog):
         self.frame, self.dialog = frame, dialog
+        self.title = frame.name
         self._origin = None
+
+    def __eq__(self, other):
+        return isinstance(other, AtspiWindow) and self.frame == other.frame
+
+    def outer_rect(self):
+        return extents(self.frame)
 
     def client_origin(self):
         """The client area's top-left corner: the place of the unnamed panel
@@ -111,40 +161,23 @@ class Window:
             self._origin = extents(panel)[:2]
         return self._origin
 
-    def screen_rect(self, control):
-        ox, oy = self.client_origin()
-        return (ox + control.x, oy + control.y, control.width, control.height)
-
     def widgets(self):
         """Every widget of the window but the window menu and the unnamed
         containers that only hold other widgets."""
-        return [a for a in descendants(self.frame)
+        return [Widget(a) for a in descendants(self.frame)
                 if a.getRoleName() not in _MENU_ROLES
                 and not (a.getRoleName() in _CONTAINERS and a.childCount > 0 and not a.name)]
 
-    def find(self, control, widgets=None):
-        """The widget of a template control: of the control's role, at its
-        place, else of its role and text; None if there is none."""
-        roles = ROLES.get(control.kind, {control.kind})
-        candidates = [a for a in (widgets or self.widgets()) if a.getRoleName() in roles]
-        wanted = self.screen_rect(control)
-        # An icon's size follows its picture: only its place is the template's.
-        size = 2 if control.kind == "icon" else 4
-        for a in candidates:
-            if extents(a)[:size] == wanted[:size]:
-                return a
-        name = plain_text(control.text)
-        if name:
-            for a in candidates:
-                if text_of(a) == name:
-                    return a
-        return None
-
-    def by_id(self, control_id):
-        return self.find(self.dialog.control(control_id))
+    def menu_items(self, name):
+        """The window menu's items of that name."""
+        return [a for a in descendants(self.frame, True)
+                if a.getRoleName() == "menu item" and a.name == name]
 
     def showing(self):
         return has_state(self.frame, pyatspi.STATE_SHOWING)
+
+    def enabled(self):
+        return has_state(self.frame, pyatspi.STATE_SENSITIVE)
 
 
 class Game:
@@ -189,7 +222,7 @@ class Game:
         frames = wait_until(lambda: len(self.frames(title)) >= count and self.frames(title),
                             timeout, 0.05)
         dialog = self.fixtures.dialogs[dialog_name]
-        return [Window(f, dialog) for f in frames] if frames else []
+        return [AtspiWindow(f, dialog) for f in frames] if frames else []
 
     def main_window(self, timeout=WINDOW_TIMEOUT):
         windows = self.wait_windows(TITLE, "game", 1, timeout)
@@ -197,6 +230,27 @@ class Game:
 
     def running(self):
         return self.process.poll() is None
+
+    def open_about(self, display, window):
+        """Picks the About item of the window's menu bar, as a player clicks."""
+        items = window.menu_items(ABOUT_ITEM)
+        if not items:
+            return False
+        item = items[0]
+        if not has_state(item, pyatspi.STATE_SHOWING):
+            display.click_on(Widget(item.parent))
+            if not wait_until(lambda: has_state(item, pyatspi.STATE_SHOWING), 5):
+                return False
+        display.click_on(Widget(item))
+        return True
+
+    def click_close_box(self, display, window):
+        """What a window manager does for a click on the close box: asks
+        the game's windows to close."""
+        frames = display.windows_of(self.process.pid)
+        for frame in frames:
+            display.close_box(frame)
+        return bool(frames)
 
     def exit_status(self, timeout=WINDOW_TIMEOUT):
         try:

@@ -1,5 +1,5 @@
-"""An automated player of the native game: clicks with real X input and
-watches the wheels' pixels, as tools/driver's player does under Wine.
+"""An automated player of the game, native or under Wine: clicks with real X
+input and watches the wheels' pixels.
 
 A Stop click is not judged on the frame showing when it is made: the press
 and the release are two events and the turning wheel takes one event per
@@ -81,7 +81,7 @@ class Player:
         return {"box": box, "spin": spin, "stop": stop, "picture": picture}
 
     def enabled(self, control_id):
-        return g.sensitive(self.widget(control_id))
+        return self.widget(control_id).sensitive()
 
     def wait_enabled(self, control_id, enabled=True, timeout=BUTTON_TIMEOUT):
         return g.wait_until(lambda: self.enabled(control_id) == enabled, timeout)
@@ -93,13 +93,13 @@ class Player:
     # --- playing ---------------------------------------------------------------
     def choose(self, control_id):
         self.click(control_id)
-        if not g.wait_until(lambda: g.checked(self.widget(control_id)), BUTTON_TIMEOUT):
+        if not g.wait_until(lambda: self.widget(control_id).checked(), BUTTON_TIMEOUT):
             raise PlayError("control %d does not get checked" % control_id)
 
     def settings(self):
         """The game type (0 to 2) and level (0 easy, 1 challenging) checked now."""
-        kind = next((i for i, cid in enumerate(TYPE_IDS) if g.checked(self.widget(cid))), 0)
-        return kind, 1 if g.checked(self.widget(CHALLENGING_ID)) else 0
+        kind = next((i for i, cid in enumerate(TYPE_IDS) if self.widget(cid).checked()), 0)
+        return kind, 1 if self.widget(CHALLENGING_ID).checked() else 0
 
     def draw_numbers(self):
         kind, level = self.settings()
@@ -107,7 +107,7 @@ class Player:
         if not self.wait_enabled(self.wheel_ids(0)["spin"]):
             raise PlayError("\"Spin 1\" does not become enabled after the draw")
         for wheel in range(WHEEL_COUNT):
-            text = g.text_of(self.widget(self.wheel_ids(wheel)["box"]))
+            text = self.widget(self.wheel_ids(wheel)["box"]).text()
             self.highest[wheel] = self.fx.ranges[kind][1 if wheel == BONUS_WHEEL else 0]
             self.delay[wheel] = self.fx.delays[level][wheel]
             if not text.isdigit() or not 1 <= int(text) <= self.highest[wheel]:
@@ -119,10 +119,10 @@ class Player:
     def start_spin(self, wheel):
         ids = self.wheel_ids(wheel)
         stop = self.widget(ids["stop"])
-        stop_at = g.centre(stop)
+        stop_at = g.centre(stop.rect())
         self.click(ids["spin"])
         # The spin loop answers the bus between frames, so this is slow but sure.
-        if not g.wait_until(lambda: g.sensitive(stop), BUTTON_TIMEOUT):
+        if not g.wait_until(lambda: stop.sensitive(), BUTTON_TIMEOUT):
             raise PlayError("wheel %s does not start: \"Stop\" stays disabled" % wheel_name(wheel))
         # The pointer goes to Stop at once, so its moves are handled long
         # before the click that counts.

@@ -62,7 +62,7 @@ class WaylandDisplay:
 
     # --- input: the widgets' own actions ------------------------------------------
     def click_on(self, widget):
-        widget.queryAction().doAction(0)
+        widget.activate()
 
     def press_release(self, button=1, widget=None):
         self.click_on(widget)

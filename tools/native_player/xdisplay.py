@@ -207,9 +207,21 @@ class Display:
         self.press_release(button)
 
     def click_on(self, widget):
-        """Clicks the middle of a widget of the accessibility bus."""
-        e = widget.queryComponent().getExtents(0)  # desktop coordinates
-        self.click(e.x + e.width // 2, e.y + e.height // 2)
+        """Clicks the middle of a widget."""
+        x, y, w, h = widget.rect()
+        self.click(x + w // 2, y + h // 2)
+
+    def drag(self, start, end):
+        """Presses at start, moves to end in steps, releases there."""
+        self.move(*start)
+        _xtst.XTestFakeButtonEvent(self._dpy, 1, 1, _CURRENT_TIME)
+        _x11.XSync(self._dpy, 0)
+        for step in range(1, 11):
+            time.sleep(0.02)
+            self.move(start[0] + (end[0] - start[0]) * step // 10,
+                      start[1] + (end[1] - start[1]) * step // 10)
+        _xtst.XTestFakeButtonEvent(self._dpy, 1, 0, _CURRENT_TIME)
+        _x11.XSync(self._dpy, 0)
 
     def key(self, name, modifiers=()):
         """Presses and releases a key by its keysym name ("Escape", "F4"),
