@@ -1,8 +1,7 @@
-"""Plays one native game at the Challenging level and saves three of its
-stages as PPM pictures of the game window, menu bar included, for the
-README: a wheel spinning, the win banner, the end-of-game dialog. Run by
-tests/native/screenshots on a private X server and accessibility bus.
-Usage: screenshots.py OUT-DIRECTORY"""
+"""Plays one game, native or Windows, at the Challenging level and saves
+three of its stages as PPM pictures of the game window, frame or menu bar
+included, for the README and the demo: a wheel spinning, the win banner, the
+end-of-game dialog. Run by tests/native/run --screenshots FOLDER."""
 
 import os
 import sys
@@ -22,7 +21,8 @@ def save(display, window, out, name):
 def main():
     out = sys.argv[1]
     display, fx = support.display(), support.fixtures()
-    game = g.Game(support.GAME, fx)
+    game = support.start_game()
+    kind = "windows" if support.WINDOWS else "native"
     try:
         window = game.main_window()
         if window is None:
@@ -36,7 +36,7 @@ def main():
                 # between the start and the watching stop.
                 player.start_spin(wheel)
                 time.sleep(1.0)
-                save(display, window, out, "native-spinning")
+                save(display, window, out, kind + "-spinning")
                 target = 2 * player.lucky[wheel] - 1
                 if player.stop_on_frame(wheel, target) != target:
                     raise p.PlayError("wheel %s missed its number" % p.wheel_name(wheel))
@@ -52,11 +52,11 @@ def main():
             if time.monotonic() > deadline:
                 raise p.PlayError("the banner never rested at its third station")
             time.sleep(0.05)
-        save(display, window, out, "native-banner")
+        save(display, window, out, kind + "-banner")
         if not game.wait_windows(g.END_OF_GAME_TITLE, "end", 1, BANNER_TIMEOUT):
             raise p.PlayError("no end-of-game dialog")
         time.sleep(0.5)  # the game window repaints beneath it
-        save(display, window, out, "native-end-of-game")
+        save(display, window, out, kind + "-end-of-game")
     finally:
         game.end()
 

@@ -1,12 +1,12 @@
-"""The same pixels as the Windows game: the states wine-states saved from the
-Windows build under Wine are played again in the native game, and what the
-game paints itself (the felt, the wheels, the banner) must match exactly.
+"""The same pixels as the Windows game: played on the Windows game under Wine,
+these tests save the states they reach as pictures; played on the native
+game, they compare, and what the game paints itself (the felt, the wheels,
+the banner) must match exactly.
 Widgets the toolkit draws (buttons, boxes, texts, frames) are left out.
 At a desktop scale of N every pixel must be the Windows game's pixel as
 N x N pixels of the screen."""
 
 import os
-import struct
 import time
 
 import game as g
@@ -14,25 +14,13 @@ import player as p
 import support
 import xdisplay
 
-WINE_STATES = os.environ.get("WINE_STATES", os.path.join(support.OUT, "wine"))
+WINDOWS_PICTURES = os.environ.get("WINDOWS_PICTURES",
+                                  os.path.join(support.TOP, "build/e2e/win64/pictures"))
 STOP_NUMBER = int(os.environ.get("SAME_PIXELS_NUMBER", "5"))
 FELT_ID = 1009
 BANNER_AREA_ID = 1032
 FRAME_LINE = 2  # pixels of a frame control's outline the toolkit draws
 WIN_TIMEOUT = 30.0
-
-
-def read_bmp(path):
-    """A 24-bit bottom-up BMP as an xdisplay.Image (what saveBmp writes)."""
-    with open(path, "rb") as f:
-        data = f.read()
-    offset = struct.unpack_from("<I", data, 10)[0]
-    width, height, _, bits = struct.unpack_from("<iiHH", data, 18)
-    if bits != 24 or height <= 0:
-        raise ValueError("%s is not a 24-bit bottom-up BMP" % path)
-    stride = (width * 3 + 3) // 4 * 4
-    rows = [data[offset + (height - 1 - y) * stride:][:width * 3] for y in range(height)]
-    return xdisplay.Image(width, height, b"".join(rows))
 
 
 class Mask:
@@ -73,9 +61,13 @@ class SamePixels(support.GameTest):
         return Mask(dialog.control(FELT_ID).rect, holes)
 
     def expect_same(self, native, state, mask):
-        path = os.path.join(WINE_STATES, state + ".bmp")
+        path = os.path.join(WINDOWS_PICTURES, state + ".ppm")
+        if support.WINDOWS:
+            os.makedirs(WINDOWS_PICTURES, exist_ok=True)
+            native.save_ppm(path)
+            return
         self.assertTrue(os.path.exists(path), "no picture %s from the Windows game" % path)
-        windows = read_bmp(path).scaled(self.display.scale)
+        windows = xdisplay.Image.read_ppm(path).scaled(self.display.scale)
         self.assertEqual((windows.width, windows.height), (native.width, native.height))
         self.save(native, "native-" + state)
         differ = []

@@ -137,6 +137,16 @@ class Image:
                 first = first or ((i // 3) % self.width, (i // 3) // self.width)
         return count, first
 
+    @staticmethod
+    def read_ppm(path):
+        """A picture save_ppm wrote."""
+        with open(path, "rb") as f:
+            magic, size, depth, rgb = f.read().split(b"\n", 3)
+        width, height = (int(v) for v in size.split())
+        bgr = bytearray(rgb)
+        bgr[0::3], bgr[2::3] = rgb[2::3], rgb[0::3]
+        return Image(width, height, bytes(bgr))
+
     def save_ppm(self, path):
         rgb = bytearray(self.bgr)
         rgb[0::3], rgb[2::3] = self.bgr[2::3], self.bgr[0::3]

@@ -17,6 +17,8 @@
 //   wine_query.exe --desktop=NAME
 #include <windows.h>
 
+#include "own_desktop.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -29,37 +31,6 @@ namespace {
 constexpr UINT kAnswerMs = 2000; // a game busy with a frame answers well within it
 
 std::map<DWORD, HANDLE> games;
-
-bool OnDesktop(const char* name) {
-    char current[256] = "";
-    HDESK desktop = GetThreadDesktop(GetCurrentThreadId());
-    return desktop &&
-           GetUserObjectInformationA(desktop, UOI_NAME, current, sizeof current, nullptr) &&
-           _stricmp(current, name) == 0;
-}
-
-// A Wine desktop with a size is a virtual one: Windows frames and captions
-// drawn by Wine, the same at any X server. A process's desktop is chosen
-// when it starts, so we start again on it, keeping our standard handles.
-int RerunOnDesktop(const char* name) {
-    if (!CreateDesktopA(name, nullptr, nullptr, 0, GENERIC_ALL, nullptr))
-        return 1;
-    std::string desktop = name;
-    std::string line = GetCommandLineA();
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.lpDesktop = &desktop[0];
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                        &process))
-        return 1;
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD code = 1;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return static_cast<int>(code);
-}
 
 std::string Text(HWND hwnd) {
     char text[512] = "";
@@ -215,8 +186,11 @@ void Answer(const char* request, const char* argument, const char* more) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::strncmp(argv[1], "--desktop=", 10) == 0 && !OnDesktop(argv[1] + 10))
-        return RerunOnDesktop(argv[1] + 10);
+    // Windows are only seen from the desktop they are on.
+    int status = 0;
+    if (argc > 1 && std::strncmp(argv[1], "--desktop=", 10) == 0 &&
+        e2e::rerunOnDesktop(argv[1] + 10, &status))
+        return status;
     char line[1024];
     while (std::fgets(line, sizeof line, stdin)) {
         line[std::strcspn(line, "\r\n")] = '\0';
