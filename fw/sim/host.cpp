@@ -78,7 +78,7 @@ public:
             answers->second.erase(answers->second.begin());
         Window* owner = dlgmgr::Front();
         S().runs.push_back(
-            {dlg.GetTemplateId(), &dlg, owner ? owner->object : nullptr, true, S().now, -1, -1});
+            {dlg.GetTemplateId(), &dlg, owner ? owner->object : nullptr, S().now, -1});
         const size_t run = S().runs.size() - 1;
         const HWND ownerHwnd = owner && owner->enabled ? owner->hwnd : nullptr;
         if (ownerHwnd)
@@ -95,24 +95,21 @@ public:
         AdvanceClockTo(start + answer.holdMs);
         DropInputBetween(start, S().now);
         DropEventsFor(&dlg);
-        if (run < S().runs.size()) {
+        if (run < S().runs.size())
             S().runs[run].endMs = S().now;
-            S().runs[run].result = answer.result;
-        }
         *result = answer.result;
         return true;
     }
 
     void RunStarted(const CDialog& dlg, const Window* owner, const Window*) override {
         S().runs.push_back(
-            {dlg.GetTemplateId(), &dlg, owner ? owner->object : nullptr, false, S().now, -1, -1});
+            {dlg.GetTemplateId(), &dlg, owner ? owner->object : nullptr, S().now, -1});
     }
 
-    void RunEnded(const CDialog& dlg, INT_PTR result) override {
+    void RunEnded(const CDialog& dlg, INT_PTR) override {
         for (auto it = S().runs.rbegin(); it != S().runs.rend(); ++it)
-            if (it->dialog == &dlg && it->endMs < 0 && !it->scripted) {
+            if (it->dialog == &dlg && it->endMs < 0) {
                 it->endMs = S().now;
-                it->result = result;
                 return;
             }
     }
@@ -278,10 +275,6 @@ const std::vector<ModalRun>& ModalRuns() {
 
 bool Open(CDialog& dialog) {
     return dlgmgr::Open(dialog) != nullptr;
-}
-
-void Close(CDialog& dialog) {
-    dlgmgr::Close(dlgmgr::Find(&dialog));
 }
 
 // Handles events as the front window's modal loop would, until none is left

@@ -65,7 +65,6 @@ struct State {
 
     std::function<int()> randomSource;
     std::vector<unsigned> seeds;
-    int exitStatus = -1;
 };
 
 State& S();
