@@ -32,7 +32,7 @@ int CImageList::Add(CBitmap* pbmImage, COLORREF crMask) {
         return -1;
     const int first = int(info->images.size());
     for (int part = 0; part < bitmap->second.width / info->cx; ++part)
-        info->images.push_back({bitmap->second.resourceId, crMask, part});
+        info->images.push_back({bitmap->second.resourceId, crMask});
     return first;
 }
 

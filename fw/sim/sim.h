@@ -64,14 +64,6 @@ const std::vector<unsigned>& Seeds();
 // `window` null means the window in front when the event is handled; a named
 // window that is not in front and enabled then drops its input.
 
-constexpr int kVkTab = VK_TAB;
-constexpr int kVkReturn = VK_RETURN;
-constexpr int kVkEscape = VK_ESCAPE;
-constexpr int kVkSpace = VK_SPACE;
-constexpr int kVkLeft = VK_LEFT;
-constexpr int kVkUp = VK_UP;
-constexpr int kVkRight = VK_RIGHT;
-constexpr int kVkDown = VK_DOWN;
 // Added to a key: pressed with Shift (Shift+Tab).
 constexpr int kWithShift = dlgmgr::kShift;
 
@@ -205,7 +197,6 @@ int LiveImageLists();
 struct ImageInfo {
     int resourceId; // bitmap it was copied from
     COLORREF mask;
-    int part; // which cx-wide slice of that bitmap
 };
 struct ImageListInfo {
     int cx, cy;

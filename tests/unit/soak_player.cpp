@@ -23,34 +23,19 @@ const int kClickable[] = {
     IDC_POWER, IDC_MEGA,  IDC_LUCKY1,    IDC_LUCKYB, IDC_BACKGROUND,
 };
 
-const int kKeys[] = {sim::kVkTab,   sim::kVkTab | sim::kWithShift,
-                     sim::kVkLeft,  sim::kVkRight,
-                     sim::kVkUp,    sim::kVkDown,
-                     sim::kVkSpace, sim::kVkReturn,
-                     sim::kVkEscape};
+const int kKeys[] = {
+    VK_TAB,   VK_TAB | sim::kWithShift, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_SPACE, VK_RETURN,
+    VK_ESCAPE};
 
 std::string KeyName(int vk) {
-    std::string name = vk & sim::kWithShift ? "Shift+" : "";
-    switch (vk & ~sim::kWithShift) {
-    case sim::kVkTab:
-        return name + "Tab";
-    case sim::kVkLeft:
-        return name + "Left";
-    case sim::kVkRight:
-        return name + "Right";
-    case sim::kVkUp:
-        return name + "Up";
-    case sim::kVkDown:
-        return name + "Down";
-    case sim::kVkSpace:
-        return name + "Space";
-    case sim::kVkReturn:
-        return name + "Enter";
-    case sim::kVkEscape:
-        return name + "Escape";
-    default:
-        return name + "key " + std::to_string(vk);
-    }
+    static const std::pair<int, const char*> kNames[] = {
+        {VK_TAB, "Tab"},   {VK_LEFT, "Left"},   {VK_RIGHT, "Right"},  {VK_UP, "Up"},
+        {VK_DOWN, "Down"}, {VK_SPACE, "Space"}, {VK_RETURN, "Enter"}, {VK_ESCAPE, "Escape"}};
+    const std::string shift = vk & sim::kWithShift ? "Shift+" : "";
+    for (const auto& [key, name] : kNames)
+        if (key == (vk & ~sim::kWithShift))
+            return shift + name;
+    return shift + "key " + std::to_string(vk);
 }
 
 UINT TemplateOf(const CWnd* window) {
@@ -151,7 +136,7 @@ void RandomPlayer::Purposeful() {
         if (how == 0)
             Click(IDOK, false);
         else if (how == 1)
-            Key(sim::kVkEscape);
+            Key(VK_ESCAPE);
         else {
             const long long at = Soon();
             sim::ScheduleSysCommand(at, SC_CLOSE);
@@ -223,11 +208,10 @@ void RandomPlayer::Aimless() {
         Click(id, Chance(20));
     } else if (kind < 67) {
         int vk = kKeys[Pick(int(std::size(kKeys)))];
-        const bool leaves =
-            vk == sim::kVkEscape ||
-            ((vk == sim::kVkSpace || vk == sim::kVkReturn) && sim::FocusedId() == IDCANCEL);
+        const bool leaves = vk == VK_ESCAPE ||
+                            ((vk == VK_SPACE || vk == VK_RETURN) && sim::FocusedId() == IDCANCEL);
         if (leaves && (m_calm || Chance(50)))
-            vk = sim::kVkTab;
+            vk = VK_TAB;
         Key(vk);
     } else if (kind < 77) {
         const int what = Pick(m_calm ? 9 : 10);
@@ -271,7 +255,7 @@ void RandomPlayer::KeepGoing(long long after) {
 // The end of the session: the About box closed, then "Exit".
 void RandomPlayer::Leave() {
     if (TemplateOf(sim::Front()) == IDD_ABOUTBOX)
-        Key(sim::kVkEscape);
+        Key(VK_ESCAPE);
     else
         Click(IDCANCEL, false);
 }

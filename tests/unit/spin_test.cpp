@@ -158,7 +158,7 @@ TEST_F(GameTest, WhatRunsInsideASpin) {
     sim::ScheduleSysCommand(100 + 3 * 400 + 50, IDM_ABOUTBOX | 0xF);
     // A paint request: every wheel at its own frame, the spinning one included.
     sim::SchedulePaint(100 + 20 * 400 + 50);
-    sim::ScheduleKey(100 + 25 * 400, sim::kVkEscape); // no dialog keys in a spin
+    sim::ScheduleKey(100 + 25 * 400, VK_ESCAPE); // no dialog keys in a spin
     sim::ScheduleSysCommand(100 + 30 * 400 + 50, SC_CLOSE);
     try {
         sim::RunUntilIdle();
