@@ -144,58 +144,6 @@ TEST(Resources, DecodedBitmapsMatchAnIndependentReading) {
     }
 }
 
-// A classic template without a font, a control with creation data, a named
-// class and a title that is a resource number.
-TEST(DlgTemplateParser, ClassicTemplateWithCreationData) {
-    std::vector<uint8_t> b;
-    auto u16 = [&](unsigned v) {
-        b.push_back(uint8_t(v));
-        b.push_back(uint8_t(v >> 8));
-    };
-    auto u32 = [&](uint32_t v) {
-        u16(v & 0xFFFF);
-        u16(v >> 16);
-    };
-    auto sz = [&](std::u16string s) {
-        for (char16_t c : s)
-            u16(c);
-        u16(0);
-    };
-    auto align = [&] {
-        while (b.size() % 4)
-            b.push_back(0);
-    };
-    u32(WS_POPUP), u32(0), u16(2), u16(1), u16(2), u16(3), u16(4);
-    u16(0xFFFF), u16(7), sz(u"MyDlg"), sz(u"Caf\u00e9 \u20ac");
-    align();
-    u32(WS_CHILD), u32(0), u16(5), u16(6), u16(7), u16(8), u16(0xFFFF);
-    sz(u"Spinner"), u16(0xFFFF), u16(5), u16(4), u32(0x09090909);
-    align();
-    u32(WS_CHILD), u32(WS_EX_STATICEDGE), u16(-2), u16(0), u16(1), u16(1), u16(42);
-    u16(0xFFFF), u16(0x81), sz(u"x"), u16(0);
-
-    DlgTemplate dlg;
-    ASSERT_TRUE(ParseDlgTemplate(b.data(), b.size(), dlg));
-    EXPECT_FALSE(dlg.extended);
-    EXPECT_EQ(dlg.menuOrdinal, 7);
-    EXPECT_EQ(dlg.className, "MyDlg");
-    EXPECT_EQ(dlg.caption, "Caf\xe9 ?");
-    EXPECT_EQ(dlg.faceName, "");
-    ASSERT_EQ(dlg.items.size(), 2u);
-    EXPECT_EQ(dlg.items[0].id, -1);
-    EXPECT_EQ(dlg.items[0].className, "Spinner");
-    EXPECT_EQ(dlg.items[0].textOrdinal, 5);
-    EXPECT_EQ(dlg.items[1].id, 42);
-    EXPECT_EQ(dlg.items[1].x, -2);
-    EXPECT_EQ(dlg.items[1].exStyle, WS_EX_STATICEDGE);
-    EXPECT_EQ(dlg.items[1].className, "edit");
-    EXPECT_EQ(dlg.items[1].text, "x");
-
-    // Creation data said to run past the end.
-    b[b.size() - 2] = 8;
-    EXPECT_FALSE(ParseDlgTemplate(b.data(), b.size(), dlg));
-}
-
 // Every cut of a real template, wherever it falls, is refused and leaves the
 // result alone.
 TEST(DlgTemplateParser, RefusesTruncatedTemplates) {
