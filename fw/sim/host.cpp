@@ -105,8 +105,7 @@ public:
     void Taking(const dlgmgr::Taken& taken, bool handled) override {
         const auto& watch = handled ? S().afterTaking : S().beforeTaking;
         if (watch)
-            watch({taken.kind, taken.code, CWnd::FromHandle(taken.window), taken.dialogKeys,
-                   S().now});
+            watch({taken.kind, taken.code, CWnd::FromHandle(taken.window), taken.dialogKeys});
     }
 };
 

@@ -97,7 +97,6 @@ struct TakenEvent {
     int code;           // control id, key, system command, or a posted command's id
     const CWnd* window; // the dialog it goes to; null for input that no window takes
     bool dialogKeys;    // taken by a modal loop rather than by AfxPumpWaitingMessage
-    long long atMs;
 };
 // `before` runs as each event is taken, ahead of its handling; `after` once
 // it has been handled, unless that ended the process. Empty functions stop
