@@ -6,11 +6,7 @@
 
 namespace {
 
-class DialogScenarioTest : public ::testing::TestWithParam<int> {
-protected:
-    void SetUp() override { sim::Reset(); }
-    void TearDown() override { sim::Reset(); }
-};
+class DialogScenarioTest : public GameTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(DialogScenarioTest, GivesThePlatformsLog) {
     const DialogScenario& scenario = kDialogScenarios[GetParam()];

@@ -15,6 +15,30 @@ namespace {
 
 constexpr int kListsPerGameWindow = 20;
 
+// A short name of a control of the game's windows, for reports.
+std::string ControlName(int id) {
+    for (int w = 0; w < kWheelCount; ++w) {
+        const std::string wheel = w == kWheelB ? "B" : std::to_string(w + 1);
+        if (id == kWheels[w].spin)
+            return "Spin " + wheel;
+        if (id == kWheels[w].stop)
+            return "Stop " + wheel;
+        if (id == kWheels[w].luckyBox)
+            return "box " + wheel;
+    }
+    static const std::map<int, const char*> kNames = {{IDOK, "OK/Try Again/Play Again"},
+                                                      {IDCANCEL, "Exit"},
+                                                      {IDC_GET_LUCKY, "Get Lucky"},
+                                                      {IDC_EASY, "Easy"},
+                                                      {IDC_CHALLENGING, "Challenging"},
+                                                      {IDC_SUPER, "Super"},
+                                                      {IDC_POWER, "Power"},
+                                                      {IDC_MEGA, "Mega"},
+                                                      {IDC_BACKGROUND, "felt"}};
+    const auto known = kNames.find(id);
+    return known != kNames.end() ? known->second : "control " + std::to_string(id);
+}
+
 bool IsGameWindow(const CWnd* window) {
     return window && static_cast<const CDialog*>(window)->GetTemplateId() == IDD_WHEELS;
 }
@@ -196,29 +220,6 @@ std::string CheckExit(const sim::TakenEvent& event, UINT templateId, int focused
          << (event.dialogKeys ? ", in a modal loop" : ", in the spin loop's pump") << ", focus "
          << ControlName(focused);
     return what.str();
-}
-
-std::string ControlName(int id) {
-    for (int w = 0; w < kWheelCount; ++w) {
-        const std::string wheel = w == kWheelB ? "B" : std::to_string(w + 1);
-        if (id == kWheels[w].spin)
-            return "Spin " + wheel;
-        if (id == kWheels[w].stop)
-            return "Stop " + wheel;
-        if (id == kWheels[w].luckyBox)
-            return "box " + wheel;
-    }
-    static const std::map<int, const char*> kNames = {{IDOK, "OK/Try Again/Play Again"},
-                                                      {IDCANCEL, "Exit"},
-                                                      {IDC_GET_LUCKY, "Get Lucky"},
-                                                      {IDC_EASY, "Easy"},
-                                                      {IDC_CHALLENGING, "Challenging"},
-                                                      {IDC_SUPER, "Super"},
-                                                      {IDC_POWER, "Power"},
-                                                      {IDC_MEGA, "Mega"},
-                                                      {IDC_BACKGROUND, "felt"}};
-    const auto known = kNames.find(id);
-    return known != kNames.end() ? known->second : "control " + std::to_string(id);
 }
 
 } // namespace soak
