@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "fw/common/dib.h"
@@ -70,51 +73,30 @@ TEST(Resources, GameWindowTemplate) {
     ExpectControls(dlg, std::vector<Control>(std::begin(kGameWindow), std::end(kGameWindow)));
 }
 
-TEST(Resources, AboutBoxTemplate) {
-    DlgTemplate dlg;
-    ASSERT_TRUE(LoadDialog(IDD_ABOUTBOX, dlg));
-    EXPECT_FALSE(dlg.extended);
-    EXPECT_EQ(dlg.style, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT);
-    EXPECT_EQ(std::vector<int>({dlg.x, dlg.y, dlg.cx, dlg.cy}), std::vector<int>({0, 0, 235, 55}));
-    EXPECT_EQ(dlg.caption, "About Quintaro");
-    EXPECT_EQ(dlg.faceName, "MS Sans Serif");
-    EXPECT_EQ(dlg.pointSize, 8);
-    ASSERT_EQ(dlg.items.size(), 4u);
-    std::string credit = dlg.items[2].text; // our own wording: only its place is fixed
-    EXPECT_FALSE(credit.empty());
+// The two small dialogs by their ways out: the About box has a close box
+// and a default OK button beside its icon; "Play Again" has no close box,
+// only its two buttons.
+TEST(Resources, SmallDialogsOfferTheirWaysOut) {
+    using Button = std::tuple<int, std::string, bool>; // id, text, default
+    auto buttons = [](const DlgTemplate& dlg) {
+        std::vector<Button> found;
+        for (const DlgItemTemplate& item : dlg.items)
+            if (item.className == "button")
+                found.push_back({item.id, item.text, (item.style & 0xF) == BS_DEFPUSHBUTTON});
+        return found;
+    };
+    DlgTemplate about, again;
+    ASSERT_TRUE(LoadDialog(IDD_ABOUTBOX, about));
+    ASSERT_TRUE(LoadDialog(IDD_PLAYAGAIN, again));
+    EXPECT_EQ(about.caption, "About Quintaro");
+    EXPECT_TRUE(about.style & WS_SYSMENU);
+    EXPECT_EQ(buttons(about), (std::vector<Button>{{IDOK, "OK", true}}));
+    ASSERT_FALSE(about.items.empty());
+    EXPECT_EQ(about.items[0].textOrdinal, IDI_ABOUT);
     EXPECT_NE(FindResource(Resources(), kRtGroupIcon, IDI_ABOUT), nullptr);
-    ExpectControls(
-        dlg, {
-                 {-1, "static", "", SS_ICON, 0, 11, 17, 20, 20, IDI_ABOUT},
-                 {-1, "static", "Quintaro Version 2.0", WS_GROUP | SS_LEFT | SS_NOPREFIX, 0, 40, 10,
-                  119, 8},
-                 {-1, "static", credit.c_str(), WS_GROUP | SS_LEFT, 0, 40, 25, 119, 8},
-                 {1, "button", "OK", WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 178, 7, 50, 14},
-             });
-}
-
-TEST(Resources, PlayAgainTemplate) {
-    DlgTemplate dlg;
-    ASSERT_TRUE(LoadDialog(IDD_PLAYAGAIN, dlg));
-    EXPECT_TRUE(dlg.extended);
-    EXPECT_EQ(dlg.style, WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT); // no close box
-    EXPECT_EQ(std::vector<int>({dlg.x, dlg.y, dlg.cx, dlg.cy}),
-              std::vector<int>({201, 170, 401, 73}));
-    EXPECT_EQ(dlg.caption, std::string(17, ' ') + "Quintaro v2.0 by ZEPHRA");
-    EXPECT_EQ(dlg.faceName, "MS Sans Serif");
-    EXPECT_EQ(dlg.pointSize, 8);
-    EXPECT_EQ(dlg.weight, 400);
-    ExpectControls(
-        dlg,
-        {
-            {1, "button", "Play Again", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 53, 46, 50, 14},
-            {2, "button", "Exit", WS_TABSTOP | BS_PUSHBUTTON, 0, 286, 46, 50, 14},
-            {-1, "static",
-             "Press  ' Play Again '  to start a new game.     Press  ' Exit '  to close.",
-             WS_GROUP | SS_CENTER, 0, 85, 28, 211, 11},
-            {-1, "static", "Are these your Lucky numbers?   Maybe they are...you never know !!",
-             WS_GROUP | SS_LEFT, 0, 82, 7, 222, 8},
-        });
+    EXPECT_FALSE(again.style & WS_SYSMENU);
+    EXPECT_EQ(buttons(again),
+              (std::vector<Button>{{IDOK, "Play Again", true}, {IDCANCEL, "Exit", false}}));
 }
 
 // The backends' decoder (whole bitmaps, and the columns an image is cut
@@ -160,14 +142,8 @@ TEST(DlgTemplateParser, RefusesTruncatedTemplates) {
 }
 
 TEST(ResFileReader, RefusesBadSizesAndCuts) {
-    std::vector<uint8_t> file;
-    {
-        std::FILE* f = std::fopen(QUINTARO_RES_FILE, "rb");
-        ASSERT_NE(f, nullptr);
-        for (int c; (c = std::fgetc(f)) != EOF;)
-            file.push_back(uint8_t(c));
-        std::fclose(f);
-    }
+    std::ifstream in(QUINTARO_RES_FILE, std::ios::binary);
+    const std::vector<uint8_t> file{std::istreambuf_iterator<char>(in), {}};
     ResourceList list;
     ASSERT_TRUE(ParseResFile(file.data(), file.size(), list));
     ASSERT_EQ(list.size(), Resources().size());

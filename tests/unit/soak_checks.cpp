@@ -1,6 +1,7 @@
 #include "soak_checks.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cstdlib>
 #include <map>
 #include <sstream>
@@ -64,10 +65,7 @@ Enabled EnabledOf(const CWnd* window) {
 }
 
 int Bits(int mask) {
-    int n = 0;
-    for (; mask; mask &= mask - 1)
-        ++n;
-    return n;
+    return int(std::bitset<kWheelCount>(unsigned(mask)).count());
 }
 
 int OnlyWheel(int mask) {
