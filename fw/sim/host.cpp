@@ -9,31 +9,14 @@ namespace sim::internal {
 
 namespace {
 
-void Schedule(long long at, EventKind kind, int code, const CWnd* target) {
+using Kind = dlgmgr::InputKind;
+
+void Schedule(long long at, Kind kind, int code, const CWnd* target, bool paint = false) {
     auto& events = S().events;
-    Event e{at, kind, code, target};
+    Event e{at, kind, paint, code, target};
     events.insert(std::upper_bound(events.begin(), events.end(), e,
                                    [](const Event& a, const Event& b) { return a.at < b.at; }),
                   e);
-}
-
-dlgmgr::InputKind InputKindOf(EventKind kind) {
-    switch (kind) {
-    case EventKind::Press:
-        return dlgmgr::InputKind::Press;
-    case EventKind::Release:
-        return dlgmgr::InputKind::Release;
-    case EventKind::KeyDown:
-        return dlgmgr::InputKind::KeyDown;
-    case EventKind::KeyUp:
-        return dlgmgr::InputKind::KeyUp;
-    case EventKind::SysCommand:
-        return dlgmgr::InputKind::SysCommand;
-    case EventKind::Look:
-        return dlgmgr::InputKind::Host;
-    default:
-        return dlgmgr::InputKind::Move;
-    }
 }
 
 // A named window that is not (yet) one of the manager's takes no input.
@@ -78,7 +61,7 @@ public:
             answers->second.erase(answers->second.begin());
         Window* owner = dlgmgr::Front();
         S().runs.push_back(
-            {dlg.GetTemplateId(), &dlg, owner ? owner->object : nullptr, true, S().now, -1, -1});
+            {dlg.GetTemplateId(), &dlg, owner ? owner->object : nullptr, S().now, -1});
         const size_t run = S().runs.size() - 1;
         const HWND ownerHwnd = owner && owner->enabled ? owner->hwnd : nullptr;
         if (ownerHwnd)
@@ -95,24 +78,21 @@ public:
         AdvanceClockTo(start + answer.holdMs);
         DropInputBetween(start, S().now);
         DropEventsFor(&dlg);
-        if (run < S().runs.size()) {
+        if (run < S().runs.size())
             S().runs[run].endMs = S().now;
-            S().runs[run].result = answer.result;
-        }
         *result = answer.result;
         return true;
     }
 
     void RunStarted(const CDialog& dlg, const Window* owner, const Window*) override {
         S().runs.push_back(
-            {dlg.GetTemplateId(), &dlg, owner ? owner->object : nullptr, false, S().now, -1, -1});
+            {dlg.GetTemplateId(), &dlg, owner ? owner->object : nullptr, S().now, -1});
     }
 
-    void RunEnded(const CDialog& dlg, INT_PTR result) override {
+    void RunEnded(const CDialog& dlg, INT_PTR) override {
         for (auto it = S().runs.rbegin(); it != S().runs.rend(); ++it)
-            if (it->dialog == &dlg && it->endMs < 0 && !it->scripted) {
+            if (it->dialog == &dlg && it->endMs < 0) {
                 it->endMs = S().now;
-                it->result = result;
                 return;
             }
     }
@@ -125,8 +105,7 @@ public:
     void Taking(const dlgmgr::Taken& taken, bool handled) override {
         const auto& watch = handled ? S().afterTaking : S().beforeTaking;
         if (watch)
-            watch({taken.kind, taken.code, CWnd::FromHandle(taken.window), taken.dialogKeys,
-                   S().now});
+            watch({taken.kind, taken.code, CWnd::FromHandle(taken.window), taken.dialogKeys});
     }
 };
 
@@ -165,12 +144,12 @@ void QueueDueEvents() {
     while (!events.empty() && events.front().at <= S().now) {
         const Event e = events.front();
         events.erase(events.begin());
-        if (e.kind == EventKind::Paint) {
+        if (e.paint) {
             Window* w = e.target ? dlgmgr::Find(e.target) : dlgmgr::Front();
             dlgmgr::Invalidate(w);
             continue;
         }
-        dlgmgr::Input in{InputKindOf(e.kind)};
+        dlgmgr::Input in{e.kind};
         in.window = TargetOf(e.target);
         in.control = e.code;
         in.code = e.code;
@@ -187,11 +166,10 @@ void DropEventsFor(const CWnd* target) {
 
 void DropInputBetween(long long from, long long to) {
     auto& events = S().events;
-    events.erase(std::remove_if(events.begin(), events.end(),
-                                [&](const Event& e) {
-                                    return e.kind != EventKind::Paint && e.at > from && e.at <= to;
-                                }),
-                 events.end());
+    events.erase(
+        std::remove_if(events.begin(), events.end(),
+                       [&](const Event& e) { return !e.paint && e.at > from && e.at <= to; }),
+        events.end());
 }
 
 } // namespace sim::internal
@@ -228,34 +206,34 @@ void ScheduleClick(long long atMs, int controlId, const CWnd* window) {
 }
 
 void SchedulePress(long long atMs, int controlId, const CWnd* window) {
-    Schedule(atMs, EventKind::Press, controlId, window);
+    Schedule(atMs, Kind::Press, controlId, window);
 }
 
 void ScheduleRelease(long long atMs, int controlId, const CWnd* window) {
-    Schedule(atMs, EventKind::Release, controlId, window);
+    Schedule(atMs, Kind::Release, controlId, window);
 }
 
 void ScheduleKey(long long atMs, int vk, const CWnd* window) {
-    Schedule(atMs, EventKind::KeyDown, vk, window);
-    Schedule(atMs, EventKind::KeyUp, vk, window);
+    Schedule(atMs, Kind::KeyDown, vk, window);
+    Schedule(atMs, Kind::KeyUp, vk, window);
 }
 
 void SchedulePaint(long long atMs, const CWnd* window) {
-    Schedule(atMs, EventKind::Paint, 0, window);
+    Schedule(atMs, Kind::Move, 0, window, true);
 }
 
 void ScheduleSysCommand(long long atMs, UINT code, const CWnd* window) {
-    Schedule(atMs, EventKind::SysCommand, int(code), window);
+    Schedule(atMs, Kind::SysCommand, int(code), window);
 }
 
 void ScheduleLook(long long atMs, std::function<void()> look) {
     S().looks.push_back(std::move(look));
-    Schedule(atMs, EventKind::Look, int(S().looks.size() - 1), nullptr);
+    Schedule(atMs, Kind::Host, int(S().looks.size() - 1), nullptr);
 }
 
 void ScheduleBurst(long long atMs, int count) {
     for (int i = 0; i < count; ++i)
-        Schedule(atMs, EventKind::Dummy, 0, nullptr);
+        Schedule(atMs, Kind::Move, 0, nullptr);
 }
 
 void WatchEvents(std::function<void(const TakenEvent&)> before,
@@ -278,10 +256,6 @@ const std::vector<ModalRun>& ModalRuns() {
 
 bool Open(CDialog& dialog) {
     return dlgmgr::Open(dialog) != nullptr;
-}
-
-void Close(CDialog& dialog) {
-    dlgmgr::Close(dlgmgr::Find(&dialog));
 }
 
 // Handles events as the front window's modal loop would, until none is left

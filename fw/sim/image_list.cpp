@@ -12,12 +12,12 @@ sim::ImageListInfo* Info(const void* handle) {
 
 } // namespace
 
-BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow) {
+BOOL CImageList::Create(int cx, int cy, UINT, int, int) {
     DeleteImageList();
     if (cx <= 0 || cy <= 0 || sim::NoRoomForPictures::on)
         return FALSE;
     m_hImageList = reinterpret_cast<void*>(NewHandle());
-    S().imageLists[m_hImageList] = sim::ImageListInfo{true, cx, cy, nFlags, nInitial, nGrow, {}};
+    S().imageLists[m_hImageList] = sim::ImageListInfo{cx, cy, {}};
     return TRUE;
 }
 
@@ -32,7 +32,7 @@ int CImageList::Add(CBitmap* pbmImage, COLORREF crMask) {
         return -1;
     const int first = int(info->images.size());
     for (int part = 0; part < bitmap->second.width / info->cx; ++part)
-        info->images.push_back({bitmap->second.resourceId, crMask, part});
+        info->images.push_back({bitmap->second.resourceId, crMask});
     return first;
 }
 
@@ -60,7 +60,7 @@ namespace sim {
 
 ImageListInfo DescribeImageList(const CImageList& list) {
     const ImageListInfo* info = Info(list.GetSafeHandle());
-    return info ? *info : ImageListInfo{false, 0, 0, 0, 0, 0, {}};
+    return info ? *info : ImageListInfo{0, 0, {}};
 }
 
 int LiveImageLists() {

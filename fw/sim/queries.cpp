@@ -40,18 +40,8 @@ std::vector<CDialog*> OpenDialogs() {
     return dialogs;
 }
 
-bool IsOpen(const CWnd& dialog) {
-    Window* w = dlgmgr::Find(&dialog);
-    return w && w->open;
-}
-
 bool IsWindowEnabled(const CWnd& dialog) {
     return DialogOrFront(&dialog)->enabled;
-}
-
-INT_PTR EndResult(const CWnd& dialog) {
-    Window* w = dlgmgr::Find(&dialog);
-    return w && w->ended ? w->result : -1;
 }
 
 std::string Text(int controlId, const CWnd* window) {

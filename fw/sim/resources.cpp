@@ -1,5 +1,6 @@
 // Resources from the compiled .res of the build: templates, the string
 // table, icons and bitmaps.
+#include "fw/common/dib.h"
 #include "fw/common/res_file.h"
 #include "fw/sim/sim_state.h"
 
@@ -28,22 +29,6 @@ const ResourceEntry* FindEntry(int type, UINT id) {
 
 // Icons are shared: one handle per resource, the same for every load.
 constexpr uintptr_t kIconBase = 0x7100000;
-
-// Width and height from the header of a packed bitmap (info or core form).
-bool BitmapSize(const std::vector<uint8_t>& data, int& width, int& height) {
-    ResReader r(data.data(), data.size());
-    const uint32_t headerSize = r.U32();
-    if (headerSize == 12) {
-        width = r.U16();
-        height = r.U16();
-    } else {
-        width = int(r.U32());
-        height = int(r.U32());
-        if (height < 0)
-            height = -height;
-    }
-    return r.ok() && width > 0;
-}
 
 } // namespace
 
@@ -89,7 +74,7 @@ HBITMAP AfxLoadBitmap(HINSTANCE hInst, UINT nID) {
     const ResourceEntry* entry =
         hInst && !sim::NoRoomForPictures::on ? FindEntry(kRtBitmap, nID) : nullptr;
     int width = 0, height = 0;
-    if (!entry || !BitmapSize(entry->data, width, height))
+    if (!entry || !DibSize(entry->data.data(), entry->data.size(), width, height))
         return nullptr;
     HBITMAP handle = reinterpret_cast<HBITMAP>(NewHandle());
     S().bitmaps[handle] = Bitmap{int(nID), width, height};

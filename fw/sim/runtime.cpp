@@ -9,7 +9,6 @@ void AfxSleep(DWORD milliseconds) {
 }
 
 void AfxExit(int status) {
-    S().exitStatus = status;
     throw sim::ProcessExit{status};
 }
 
@@ -38,10 +37,6 @@ void SetRandomSource(std::function<int()> source) {
 
 const std::vector<unsigned>& Seeds() {
     return S().seeds;
-}
-
-int ExitStatus() {
-    return S().exitStatus;
 }
 
 } // namespace sim

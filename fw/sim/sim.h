@@ -59,24 +59,13 @@ void SetDeadline(long long atMs);
 void SetRandomSource(std::function<int()> source);
 // Every seed given to AfxSrand, in order.
 const std::vector<unsigned>& Seeds();
-// The status of the last AfxExit, or -1 when none happened.
-int ExitStatus();
 
 // ---- Scripted input ---------------------------------------------------------
 // `window` null means the window in front when the event is handled; a named
 // window that is not in front and enabled then drops its input.
 
-constexpr int kVkTab = VK_TAB;
-constexpr int kVkReturn = VK_RETURN;
-constexpr int kVkEscape = VK_ESCAPE;
-constexpr int kVkSpace = VK_SPACE;
-constexpr int kVkLeft = VK_LEFT;
-constexpr int kVkUp = VK_UP;
-constexpr int kVkRight = VK_RIGHT;
-constexpr int kVkDown = VK_DOWN;
-// Added to a key: pressed with Shift (Shift+Tab) or Alt held.
+// Added to a key: pressed with Shift (Shift+Tab).
 constexpr int kWithShift = dlgmgr::kShift;
-constexpr int kWithAlt = dlgmgr::kAlt;
 
 void ScheduleClick(long long atMs, int controlId, const CWnd* window = nullptr);
 void SchedulePress(long long atMs, int controlId, const CWnd* window = nullptr);
@@ -108,7 +97,6 @@ struct TakenEvent {
     int code;           // control id, key, system command, or a posted command's id
     const CWnd* window; // the dialog it goes to; null for input that no window takes
     bool dialogKeys;    // taken by a modal loop rather than by AfxPumpWaitingMessage
-    long long atMs;
 };
 // `before` runs as each event is taken, ahead of its handling; `after` once
 // it has been handled, unless that ended the process. Empty functions stop
@@ -127,10 +115,8 @@ struct ModalRun {
     UINT templateId;
     const CWnd* dialog; // identity only: the object may be gone
     const CWnd* owner;  // null when no window was in front
-    bool scripted;
     long long startMs;
     long long endMs; // -1 while running
-    INT_PTR result;  // -1 while running, or when the run could not start or ran out of script
 };
 // Every DoModal, in the order the runs started.
 const std::vector<ModalRun>& ModalRuns();
@@ -139,8 +125,6 @@ const std::vector<ModalRun>& ModalRuns();
 // its template, in front (the previous front window owns it and is
 // disabled), OnInitDialog called. False when its template is missing.
 bool Open(CDialog& dialog);
-// Takes an opened dialog down (its owner enabled again); nothing if not open.
-void Close(CDialog& dialog);
 // Handles events as the front window's modal loop would, moving the clock
 // to each, until none is left or an opened dialog ends.
 void RunUntilIdle();
@@ -157,10 +141,7 @@ bool PumpOne();
 CDialog* Front();
 // The dialogs that are running or open, bottom to top.
 std::vector<CDialog*> OpenDialogs();
-bool IsOpen(const CWnd& dialog);
 bool IsWindowEnabled(const CWnd& dialog);
-// The EndDialog value; -1 when the dialog has not ended.
-INT_PTR EndResult(const CWnd& dialog);
 
 std::string Text(int controlId, const CWnd* window = nullptr);
 bool IsEnabled(int controlId, const CWnd* window = nullptr);
@@ -215,13 +196,9 @@ int LiveImageLists();
 struct ImageInfo {
     int resourceId; // bitmap it was copied from
     COLORREF mask;
-    int part; // which cx-wide slice of that bitmap
 };
 struct ImageListInfo {
-    bool created;
     int cx, cy;
-    UINT flags;
-    int initial, grow;
     std::vector<ImageInfo> images;
 };
 ImageListInfo DescribeImageList(const CImageList& list);

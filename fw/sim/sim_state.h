@@ -18,10 +18,10 @@ using dlgmgr::Window;
 constexpr long long kDefaultDeadlineMs = 60LL * 60 * 1000;
 
 // A scripted event; paint requests invalidate their window when due.
-enum class EventKind { Press, Release, KeyDown, KeyUp, Paint, SysCommand, Dummy, Look };
 struct Event {
     long long at;
-    EventKind kind;
+    dlgmgr::InputKind kind; // Host: a test's look
+    bool paint;
     int code; // control id, virtual key, system command or look
     const CWnd* target;
 };
@@ -65,7 +65,6 @@ struct State {
 
     std::function<int()> randomSource;
     std::vector<unsigned> seeds;
-    int exitStatus = -1;
 };
 
 State& S();

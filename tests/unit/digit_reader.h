@@ -4,19 +4,20 @@
 // both to the same small grid.
 #pragma once
 
-#include "bmp_reader.h"
-
-#include "artgen/canvas.h"
-
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <string>
 #include <vector>
+
+#include "artgen/canvas.h"
+#include "fw/common/dib.h"
 
 namespace digit_reader {
 
 constexpr int kGridW = 12, kGridH = 20;
 using Grid = std::array<double, kGridW * kGridH>;
+using Shape = std::vector<std::pair<int, int>>;
 
 // Ink pixels of a picture, rows top to bottom.
 struct Mask {
@@ -26,8 +27,8 @@ struct Mask {
 };
 
 // The share of ink in each cell of the grid laid over the shape's box.
-inline Grid Normalise(const Mask& mask, const std::vector<std::pair<int, int>>& pixels) {
-    int left = mask.width, right = -1, top = mask.height, bottom = -1;
+inline Grid Normalise(const Shape& pixels) {
+    int left = INT_MAX, right = -1, top = INT_MAX, bottom = -1;
     for (auto [x, y] : pixels) {
         left = std::min(left, x);
         right = std::max(right, x);
@@ -50,7 +51,7 @@ inline Grid Normalise(const Mask& mask, const std::vector<std::pair<int, int>>& 
 }
 
 // The 8-connected shapes of the mask, left to right, ignoring specks.
-inline std::vector<std::vector<std::pair<int, int>>> Shapes(const Mask& mask) {
+inline std::vector<Shape> Shapes(const Mask& mask) {
     std::vector<bool> seen(mask.ink.size(), false);
     auto visit = [&](int x, int y) {
         if (x < 0 || y < 0 || x >= mask.width || y >= mask.height || !mask.at(x, y) ||
@@ -59,12 +60,12 @@ inline std::vector<std::vector<std::pair<int, int>>> Shapes(const Mask& mask) {
         seen[size_t(y) * mask.width + x] = true;
         return true;
     };
-    std::vector<std::vector<std::pair<int, int>>> shapes;
+    std::vector<Shape> shapes;
     for (int x = 0; x < mask.width; ++x) // column by column: leftmost shape first
         for (int y = 0; y < mask.height; ++y) {
             if (!visit(x, y))
                 continue;
-            std::vector<std::pair<int, int>> shape, todo{{x, y}};
+            Shape shape, todo{{x, y}};
             while (!todo.empty()) {
                 const auto [px, py] = todo.back();
                 todo.pop_back();
@@ -80,40 +81,35 @@ inline std::vector<std::vector<std::pair<int, int>>> Shapes(const Mask& mask) {
     return shapes;
 }
 
-// The ten digits as the game's font draws them, bold and slanted, large.
-inline const std::array<Grid, 10>& DigitGrids() {
-    static const std::array<Grid, 10> grids = [] {
-        std::array<Grid, 10> out{};
-        constexpr int kSize = 120;
-        for (int d = 0; d < 10; ++d) {
-            artgen::Canvas canvas(CAIRO_FORMAT_A8, kSize, kSize);
-            artgen::UseFont(canvas.cr(), artgen::Weight::Bold, 80, true);
-            cairo_move_to(canvas.cr(), 20, 90);
-            cairo_show_text(canvas.cr(), std::to_string(d).c_str());
-            const std::vector<uint8_t> alpha = canvas.ToAlpha();
-            Mask mask{kSize, kSize, {}};
-            for (uint8_t a : alpha)
-                mask.ink.push_back(a >= 128);
-            const auto shapes = Shapes(mask);
-            std::vector<std::pair<int, int>> all;
-            for (const auto& s : shapes)
-                all.insert(all.end(), s.begin(), s.end());
-            out[size_t(d)] = Normalise(mask, all);
-        }
-        return out;
-    }();
-    return grids;
+// The digit d as the game's font draws it, bold and slanted, large.
+inline Grid DigitGrid(int d) {
+    constexpr int kSize = 120;
+    artgen::Canvas canvas(CAIRO_FORMAT_A8, kSize, kSize);
+    artgen::UseFont(canvas.cr(), artgen::Weight::Bold, 80, true);
+    cairo_move_to(canvas.cr(), 20, 90);
+    cairo_show_text(canvas.cr(), std::to_string(d).c_str());
+    Mask mask{kSize, kSize, {}};
+    for (uint8_t a : canvas.ToAlpha())
+        mask.ink.push_back(a >= 128);
+    Shape all;
+    for (const Shape& s : Shapes(mask))
+        all.insert(all.end(), s.begin(), s.end());
+    return Normalise(all);
 }
 
 inline int ClosestDigit(const Grid& grid) {
+    static const std::array<Grid, 10> digits = [] {
+        std::array<Grid, 10> out;
+        for (int d = 0; d < 10; ++d)
+            out[size_t(d)] = DigitGrid(d);
+        return out;
+    }();
     int best = -1;
     double bestDistance = 1e9;
     for (int d = 0; d < 10; ++d) {
         double distance = 0;
-        for (size_t i = 0; i < grid.size(); ++i) {
-            const double diff = grid[i] - DigitGrids()[size_t(d)][i];
-            distance += diff * diff;
-        }
+        for (size_t i = 0; i < grid.size(); ++i)
+            distance += (grid[i] - digits[size_t(d)][i]) * (grid[i] - digits[size_t(d)][i]);
         if (distance < bestDistance) {
             bestDistance = distance;
             best = d;
@@ -124,17 +120,17 @@ inline int ClosestDigit(const Grid& grid) {
 
 // The number a tile shows: its ink inside the black edge lines read as
 // two digits; -1 when it does not hold exactly two shapes.
-inline int ReadNumber(const bmp_reader::Dib& tile) {
-    Mask mask{tile.width, tile.rows() - 2, {}};
-    for (int y = 1; y < tile.rows() - 1; ++y)
+inline int ReadNumber(const DibPixels& tile) {
+    Mask mask{tile.width, tile.height - 2, {}};
+    for (int y = 1; y < tile.height - 1; ++y)
         for (int x = 0; x < tile.width; ++x) {
-            const bmp_reader::Colour c = tile.at(x, y);
-            mask.ink.push_back(int(c.r) + c.g + c.b < 200);
+            const uint32_t c = tile.pixels[size_t(y) * size_t(tile.width) + size_t(x)];
+            mask.ink.push_back(int(c >> 16 & 0xFF) + int(c >> 8 & 0xFF) + int(c & 0xFF) < 200);
         }
     const auto shapes = Shapes(mask);
     if (shapes.size() != 2)
         return -1;
-    return 10 * ClosestDigit(Normalise(mask, shapes[0])) + ClosestDigit(Normalise(mask, shapes[1]));
+    return 10 * ClosestDigit(Normalise(shapes[0])) + ClosestDigit(Normalise(shapes[1]));
 }
 
 } // namespace digit_reader

@@ -7,40 +7,22 @@ namespace {
 
 constexpr int kListsPerWindow = 20;
 
-// Super at Easy, the settings every new game window opens with.
-int EasyDelay(int wheel) {
-    return kLevelDelays[kEasy][wheel];
-}
-
-int StripLength(int wheel) {
-    return 2 * (wheel == kWheelB ? kGameTypes[kSuper].bonusMax : kGameTypes[kSuper].mainMax);
-}
-
-// Schedules "Spin w" at `at` and the Stop click judged on frame j of the
-// spin (j counts from 0 and runs on past the end of the strip). Returns a
-// time after the stop has been handled.
-long long SpinFor(int wheel, long long at, int j) {
-    sim::ScheduleClick(at, kWheels[wheel].spin);
-    sim::ScheduleClick(ClickJudgedOn(at, EasyDelay(wheel), j), kWheels[wheel].stop);
-    return at + (long long)(j + 2) * EasyDelay(wheel);
-}
-
 // Schedules a won game in whatever game window is in front at `at`, which
-// must be fresh; the numbers drawn are 5 10 20 30 40 and bonus 7. Returns
-// the time the last Stop is handled.
-long long ScheduleWin(long long at) {
+// must be fresh, as `fresh` is; the numbers drawn are 5 10 20 30 40 and
+// bonus 7. Returns the time the last Stop is handled.
+long long ScheduleWin(const CWheelsDlg& fresh, long long at) {
     const int lucky[kWheelCount] = {5, 10, 20, 30, 40, 7};
     sim::ScheduleClick(at, IDC_GET_LUCKY);
     long long t = at + 100;
     for (int w = 0; w < kWheelCount; ++w)
-        t = SpinFor(w, t, FirstShowing(2 * lucky[w] - 1, StripLength(w))) + 100;
+        t = PlayWheel(fresh, w, t, lucky[w]) + 100;
     return t;
 }
 
-// A game that misses on wheel 1's first blank after number 1, then "Try Again".
-long long ScheduleMissAndTryAgain(long long at) {
+// A game that misses on wheel 1's blank before number 1, then "Try Again".
+long long ScheduleMissAndTryAgain(const CWheelsDlg& fresh, long long at) {
     sim::ScheduleClick(at, IDC_GET_LUCKY);
-    const long long t = SpinFor(0, at + 100, 2) + 100;
+    const long long t = PlayWheel(fresh, 0, at + 100, 0) + 100;
     sim::ScheduleClick(t, IDOK);
     return t + 100;
 }
@@ -75,7 +57,9 @@ TEST_F(GameTest, ALongSessionHoldsNoSurfaceOrBitmapAndOnlyEachWindowsImageLists)
     // A spin of a thousand frames, ten times round the drum and more.
     sim::ScheduleClick(10, IDC_GET_LUCKY);
     const int surfacesBefore = sim::SurfacesTaken();
-    long long t = SpinFor(0, 100, 999) + 100;
+    sim::ScheduleClick(100, IDC_SPIN1);
+    sim::ScheduleClick(ClickJudgedOn(100, first.m_nDelay[0], 999), IDC_STOP1);
+    long long t = 100 + 1001 * first.m_nDelay[0] + 100;
     sim::ScheduleLook(t, [&] {
         ExpectOnlyWhatWindowsOwn("after a 1000-frame spin", 1);
         // One surface per frame, each released.
@@ -89,7 +73,7 @@ TEST_F(GameTest, ALongSessionHoldsNoSurfaceOrBitmapAndOnlyEachWindowsImageLists)
     constexpr long long kWinSequenceMs = 12000 + 1000;
     int looks = 0;
     for (int win = 1; win <= kWins; ++win) {
-        t = ScheduleWin(t) + kWinSequenceMs;
+        t = ScheduleWin(first, t) + kWinSequenceMs;
         sim::ScheduleLook(t, [&looks, win] {
             ++looks;
             ExpectOnlyWhatWindowsOwn("after a win", win + 1);
@@ -100,7 +84,7 @@ TEST_F(GameTest, ALongSessionHoldsNoSurfaceOrBitmapAndOnlyEachWindowsImageLists)
     // Twenty games with "Try Again" in the newest window.
     constexpr int kGames = 20;
     for (int game = 0; game < kGames; ++game)
-        t = ScheduleMissAndTryAgain(t);
+        t = ScheduleMissAndTryAgain(first, t);
     sim::ScheduleLook(t, [&] {
         ++looks;
         ExpectOnlyWhatWindowsOwn("after twenty games", kWins + 1);

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "fw/common/dib.h"
@@ -70,134 +73,30 @@ TEST(Resources, GameWindowTemplate) {
     ExpectControls(dlg, std::vector<Control>(std::begin(kGameWindow), std::end(kGameWindow)));
 }
 
-// Data exchange through IDC_SUPER counts the radios up to the next WS_GROUP.
-TEST(Resources, GameTypeGroupHoldsTheThreeRadios) {
-    DlgTemplate dlg;
-    ASSERT_TRUE(LoadDialog(IDD_WHEELS, dlg));
-    size_t first = 0;
-    while (first < dlg.items.size() && dlg.items[first].id != IDC_SUPER)
-        ++first;
-    ASSERT_LT(first, dlg.items.size());
-    std::vector<int> group = {IDC_SUPER};
-    for (size_t i = first + 1; i < dlg.items.size() && !(dlg.items[i].style & WS_GROUP); ++i)
-        group.push_back(dlg.items[i].id);
-    EXPECT_EQ(group, std::vector<int>({IDC_SUPER, IDC_POWER, IDC_MEGA}));
-}
-
-TEST(Resources, AboutBoxTemplate) {
-    DlgTemplate dlg;
-    ASSERT_TRUE(LoadDialog(IDD_ABOUTBOX, dlg));
-    EXPECT_FALSE(dlg.extended);
-    EXPECT_EQ(dlg.style, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT);
-    EXPECT_EQ(std::vector<int>({dlg.x, dlg.y, dlg.cx, dlg.cy}), std::vector<int>({0, 0, 235, 55}));
-    EXPECT_EQ(dlg.caption, "About Quintaro");
-    EXPECT_EQ(dlg.faceName, "MS Sans Serif");
-    EXPECT_EQ(dlg.pointSize, 8);
-    ASSERT_EQ(dlg.items.size(), 4u);
-    std::string credit = dlg.items[2].text; // our own wording: only its place is fixed
-    EXPECT_FALSE(credit.empty());
-    ExpectControls(dlg,
-                   {
-                       {-1, "static", "", SS_ICON, 0, 11, 17, 20, 20, IDI_ABOUT},
-                       {-1, "static", "Quintaro Version 2.0", WS_GROUP | SS_LEFT | SS_NOPREFIX, 0,
-                        40, 10, 119, 8},
-                       {-1, "static", credit.c_str(), WS_GROUP | SS_LEFT, 0, 40, 25, 119, 8},
-                       {1, "button", "OK", WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 178, 7, 50, 14},
-                   });
-}
-
-TEST(Resources, PlayAgainTemplate) {
-    DlgTemplate dlg;
-    ASSERT_TRUE(LoadDialog(IDD_PLAYAGAIN, dlg));
-    EXPECT_TRUE(dlg.extended);
-    EXPECT_EQ(dlg.style, WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT); // no close box
-    EXPECT_EQ(std::vector<int>({dlg.x, dlg.y, dlg.cx, dlg.cy}),
-              std::vector<int>({201, 170, 401, 73}));
-    EXPECT_EQ(dlg.caption, std::string(17, ' ') + "Quintaro v2.0 by ZEPHRA");
-    EXPECT_EQ(dlg.faceName, "MS Sans Serif");
-    EXPECT_EQ(dlg.pointSize, 8);
-    EXPECT_EQ(dlg.weight, 400);
-    ExpectControls(
-        dlg,
-        {
-            {1, "button", "Play Again", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 53, 46, 50, 14},
-            {2, "button", "Exit", WS_TABSTOP | BS_PUSHBUTTON, 0, 286, 46, 50, 14},
-            {-1, "static",
-             "Press  ' Play Again '  to start a new game.     Press  ' Exit '  to close.",
-             WS_GROUP | SS_CENTER, 0, 85, 28, 211, 11},
-            {-1, "static", "Are these your Lucky numbers?   Maybe they are...you never know !!",
-             WS_GROUP | SS_LEFT, 0, 82, 7, 222, 8},
-        });
-}
-
-TEST(Resources, StringIconsVersionAndLanguage) {
-    const ResourceList& res = Resources();
-    ASSERT_FALSE(res.empty());
-    EXPECT_EQ(LoadStringResource(res, IDS_ABOUTBOX), "&About Rolento...");
-    EXPECT_EQ(LoadStringResource(res, IDS_ABOUTBOX - 1), ""); // same block, no string
-
-    // Each icon: one 32 x 32 image, present as an icon resource of its own.
-    for (int id : {IDI_ABOUT, IDI_WHEELS, IDI_LOGO}) {
-        SCOPED_TRACE("icon " + std::to_string(id));
-        const ResourceEntry* group = FindResource(res, kRtGroupIcon, id);
-        ASSERT_NE(group, nullptr);
-        ResReader r(group->data.data(), group->data.size());
-        r.Skip(4);
-        EXPECT_EQ(r.U16(), 1); // images
-        EXPECT_EQ(r.U8(), 32);
-        EXPECT_EQ(r.U8(), 32);
-        r.Skip(10);
-        int image = r.U16();
-        ASSERT_TRUE(r.ok());
-        EXPECT_NE(FindResource(res, kRtIcon, image), nullptr);
-    }
-
-    // Version 2.0.0.0 in the fixed part, which opens with its signature.
-    const ResourceEntry* version = FindResource(res, kRtVersion, 1);
-    ASSERT_NE(version, nullptr);
-    ResReader r(version->data.data(), version->data.size());
-    uint32_t word = 0;
-    while (r.ok() && word != 0xFEEF04BD) // the signature sits on a DWORD boundary
-        word = r.U32();
-    r.Skip(4);
-    EXPECT_EQ(r.U32(), 0x00020000u);
-    EXPECT_EQ(r.U32(), 0u);
-    EXPECT_TRUE(r.ok());
-
-    for (const ResourceEntry& entry : res)
-        EXPECT_EQ(entry.language, kLangEnglishUs)
-            << entry.type.ordinal << "/" << entry.name.ordinal;
-}
-
-TEST(Resources, Bitmaps) {
-    std::vector<int> ids;
-    for (int id = 176; id <= 223; ++id)
-        ids.push_back(id);
-    ids.push_back(IDB_FELT);
-    for (int id = 232; id <= 259; ++id)
-        ids.push_back(id);
-    ids.push_back(IDB_BANNER);
-    for (int id = 273; id <= 308; ++id)
-        ids.push_back(id);
-    ASSERT_EQ(ids.size(), 114u);
-
-    int count = 0;
-    for (const ResourceEntry& entry : Resources())
-        count += entry.type == ResId(kRtBitmap);
-    EXPECT_EQ(count, 114);
-    for (int id : ids) {
-        SCOPED_TRACE("bitmap " + std::to_string(id));
-        const ResourceEntry* bmp = FindResource(Resources(), kRtBitmap, id);
-        ASSERT_NE(bmp, nullptr);
-        ResReader r(bmp->data.data(), bmp->data.size());
-        r.Skip(4);
-        int width = int32_t(r.U32()), height = std::abs(int32_t(r.U32()));
-        ASSERT_TRUE(r.ok());
-        int wantWidth = id == IDB_FELT ? 930 : id == IDB_BANNER ? 504 : 72;
-        int wantHeight = id == IDB_FELT ? 430 : id == IDB_BANNER ? 253 : 72;
-        EXPECT_EQ(width, wantWidth);
-        EXPECT_EQ(height, wantHeight);
-    }
+// The two small dialogs by their ways out: the About box has a close box
+// and a default OK button beside its icon; "Play Again" has no close box,
+// only its two buttons.
+TEST(Resources, SmallDialogsOfferTheirWaysOut) {
+    using Button = std::tuple<int, std::string, bool>; // id, text, default
+    auto buttons = [](const DlgTemplate& dlg) {
+        std::vector<Button> found;
+        for (const DlgItemTemplate& item : dlg.items)
+            if (item.className == "button")
+                found.push_back({item.id, item.text, (item.style & 0xF) == BS_DEFPUSHBUTTON});
+        return found;
+    };
+    DlgTemplate about, again;
+    ASSERT_TRUE(LoadDialog(IDD_ABOUTBOX, about));
+    ASSERT_TRUE(LoadDialog(IDD_PLAYAGAIN, again));
+    EXPECT_EQ(about.caption, "About Quintaro");
+    EXPECT_TRUE(about.style & WS_SYSMENU);
+    EXPECT_EQ(buttons(about), (std::vector<Button>{{IDOK, "OK", true}}));
+    ASSERT_FALSE(about.items.empty());
+    EXPECT_EQ(about.items[0].textOrdinal, IDI_ABOUT);
+    EXPECT_NE(FindResource(Resources(), kRtGroupIcon, IDI_ABOUT), nullptr);
+    EXPECT_FALSE(again.style & WS_SYSMENU);
+    EXPECT_EQ(buttons(again),
+              (std::vector<Button>{{IDOK, "Play Again", true}, {IDCANCEL, "Exit", false}}));
 }
 
 // The backends' decoder (whole bitmaps, and the columns an image is cut
@@ -227,58 +126,6 @@ TEST(Resources, DecodedBitmapsMatchAnIndependentReading) {
     }
 }
 
-// A classic template without a font, a control with creation data, a named
-// class and a title that is a resource number.
-TEST(DlgTemplateParser, ClassicTemplateWithCreationData) {
-    std::vector<uint8_t> b;
-    auto u16 = [&](unsigned v) {
-        b.push_back(uint8_t(v));
-        b.push_back(uint8_t(v >> 8));
-    };
-    auto u32 = [&](uint32_t v) {
-        u16(v & 0xFFFF);
-        u16(v >> 16);
-    };
-    auto sz = [&](std::u16string s) {
-        for (char16_t c : s)
-            u16(c);
-        u16(0);
-    };
-    auto align = [&] {
-        while (b.size() % 4)
-            b.push_back(0);
-    };
-    u32(WS_POPUP), u32(0), u16(2), u16(1), u16(2), u16(3), u16(4);
-    u16(0xFFFF), u16(7), sz(u"MyDlg"), sz(u"Caf\u00e9 \u20ac");
-    align();
-    u32(WS_CHILD), u32(0), u16(5), u16(6), u16(7), u16(8), u16(0xFFFF);
-    sz(u"Spinner"), u16(0xFFFF), u16(5), u16(4), u32(0x09090909);
-    align();
-    u32(WS_CHILD), u32(WS_EX_STATICEDGE), u16(-2), u16(0), u16(1), u16(1), u16(42);
-    u16(0xFFFF), u16(0x81), sz(u"x"), u16(0);
-
-    DlgTemplate dlg;
-    ASSERT_TRUE(ParseDlgTemplate(b.data(), b.size(), dlg));
-    EXPECT_FALSE(dlg.extended);
-    EXPECT_EQ(dlg.menuOrdinal, 7);
-    EXPECT_EQ(dlg.className, "MyDlg");
-    EXPECT_EQ(dlg.caption, "Caf\xe9 ?");
-    EXPECT_EQ(dlg.faceName, "");
-    ASSERT_EQ(dlg.items.size(), 2u);
-    EXPECT_EQ(dlg.items[0].id, -1);
-    EXPECT_EQ(dlg.items[0].className, "Spinner");
-    EXPECT_EQ(dlg.items[0].textOrdinal, 5);
-    EXPECT_EQ(dlg.items[1].id, 42);
-    EXPECT_EQ(dlg.items[1].x, -2);
-    EXPECT_EQ(dlg.items[1].exStyle, WS_EX_STATICEDGE);
-    EXPECT_EQ(dlg.items[1].className, "edit");
-    EXPECT_EQ(dlg.items[1].text, "x");
-
-    // Creation data said to run past the end.
-    b[b.size() - 2] = 8;
-    EXPECT_FALSE(ParseDlgTemplate(b.data(), b.size(), dlg));
-}
-
 // Every cut of a real template, wherever it falls, is refused and leaves the
 // result alone.
 TEST(DlgTemplateParser, RefusesTruncatedTemplates) {
@@ -295,14 +142,8 @@ TEST(DlgTemplateParser, RefusesTruncatedTemplates) {
 }
 
 TEST(ResFileReader, RefusesBadSizesAndCuts) {
-    std::vector<uint8_t> file;
-    {
-        std::FILE* f = std::fopen(QUINTARO_RES_FILE, "rb");
-        ASSERT_NE(f, nullptr);
-        for (int c; (c = std::fgetc(f)) != EOF;)
-            file.push_back(uint8_t(c));
-        std::fclose(f);
-    }
+    std::ifstream in(QUINTARO_RES_FILE, std::ios::binary);
+    const std::vector<uint8_t> file{std::istreambuf_iterator<char>(in), {}};
     ResourceList list;
     ASSERT_TRUE(ParseResFile(file.data(), file.size(), list));
     ASSERT_EQ(list.size(), Resources().size());

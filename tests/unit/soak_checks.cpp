@@ -1,7 +1,9 @@
 #include "soak_checks.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cstdlib>
+#include <map>
 #include <sstream>
 #include <vector>
 
@@ -13,6 +15,30 @@ namespace soak {
 namespace {
 
 constexpr int kListsPerGameWindow = 20;
+
+// A short name of a control of the game's windows, for reports.
+std::string ControlName(int id) {
+    for (int w = 0; w < kWheelCount; ++w) {
+        const std::string wheel = w == kWheelB ? "B" : std::to_string(w + 1);
+        if (id == kWheels[w].spin)
+            return "Spin " + wheel;
+        if (id == kWheels[w].stop)
+            return "Stop " + wheel;
+        if (id == kWheels[w].luckyBox)
+            return "box " + wheel;
+    }
+    static const std::map<int, const char*> kNames = {{IDOK, "OK/Try Again/Play Again"},
+                                                      {IDCANCEL, "Exit"},
+                                                      {IDC_GET_LUCKY, "Get Lucky"},
+                                                      {IDC_EASY, "Easy"},
+                                                      {IDC_CHALLENGING, "Challenging"},
+                                                      {IDC_SUPER, "Super"},
+                                                      {IDC_POWER, "Power"},
+                                                      {IDC_MEGA, "Mega"},
+                                                      {IDC_BACKGROUND, "felt"}};
+    const auto known = kNames.find(id);
+    return known != kNames.end() ? known->second : "control " + std::to_string(id);
+}
 
 bool IsGameWindow(const CWnd* window) {
     return window && static_cast<const CDialog*>(window)->GetTemplateId() == IDD_WHEELS;
@@ -39,10 +65,7 @@ Enabled EnabledOf(const CWnd* window) {
 }
 
 int Bits(int mask) {
-    int n = 0;
-    for (; mask; mask &= mask - 1)
-        ++n;
-    return n;
+    return int(std::bitset<kWheelCount>(unsigned(mask)).count());
 }
 
 int OnlyWheel(int mask) {
@@ -178,11 +201,11 @@ std::string CheckExit(const sim::TakenEvent& event, UINT templateId, int focused
         cancel = event.code == IDCANCEL;
         break;
     case sim::Taken::KeyDown: // the dialog keys, never inside a spin
-        cancel = event.dialogKeys && (event.code == sim::kVkEscape ||
-                                      (event.code == sim::kVkReturn && focused == IDCANCEL));
+        cancel = event.dialogKeys &&
+                 (event.code == VK_ESCAPE || (event.code == VK_RETURN && focused == IDCANCEL));
         break;
     case sim::Taken::KeyUp: // Space on the focused button, the button's own key
-        cancel = event.code == sim::kVkSpace && focused == IDCANCEL;
+        cancel = event.code == VK_SPACE && focused == IDCANCEL;
         break;
     default:
         break;
@@ -195,38 +218,6 @@ std::string CheckExit(const sim::TakenEvent& event, UINT templateId, int focused
          << (event.dialogKeys ? ", in a modal loop" : ", in the spin loop's pump") << ", focus "
          << ControlName(focused);
     return what.str();
-}
-
-std::string ControlName(int id) {
-    static const std::pair<int, const char*> kNames[] = {
-        {IDOK, "OK/Try Again/Play Again"},
-        {IDCANCEL, "Exit"},
-        {IDC_GET_LUCKY, "Get Lucky"},
-        {IDC_SPIN1, "Spin 1"},
-        {IDC_SPIN2, "Spin 2"},
-        {IDC_SPIN3, "Spin 3"},
-        {IDC_SPIN4, "Spin 4"},
-        {IDC_SPIN5, "Spin 5"},
-        {IDC_SPINB, "Spin B"},
-        {IDC_STOP1, "Stop 1"},
-        {IDC_STOP2, "Stop 2"},
-        {IDC_STOP3, "Stop 3"},
-        {IDC_STOP4, "Stop 4"},
-        {IDC_STOP5, "Stop 5"},
-        {IDC_STOPB, "Stop B"},
-        {IDC_EASY, "Easy"},
-        {IDC_CHALLENGING, "Challenging"},
-        {IDC_SUPER, "Super"},
-        {IDC_POWER, "Power"},
-        {IDC_MEGA, "Mega"},
-        {IDC_LUCKY1, "box 1"},
-        {IDC_LUCKYB, "box B"},
-        {IDC_BACKGROUND, "felt"},
-    };
-    for (const auto& [known, name] : kNames)
-        if (known == id)
-            return name;
-    return "control " + std::to_string(id);
 }
 
 } // namespace soak

@@ -19,7 +19,4 @@ std::string CheckInvariants();
 // had the focus are those at the moment it was taken.
 std::string CheckExit(const sim::TakenEvent& event, UINT templateId, int focused, int status);
 
-// A short name of a control of the game's windows, for logs.
-std::string ControlName(int id);
-
 } // namespace soak

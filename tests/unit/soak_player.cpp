@@ -1,7 +1,5 @@
 #include "soak_player.h"
 
-#include <sstream>
-
 #include "game/wheels_dlg.h"
 #include "res/resource.h"
 #include "soak_checks.h"
@@ -10,7 +8,6 @@ namespace soak {
 
 namespace {
 
-constexpr size_t kRecentKept = 60;
 constexpr UINT kAboutCommand = 0x0010;
 constexpr long long kWinPauseMs = 12000;
 
@@ -23,35 +20,9 @@ const int kClickable[] = {
     IDC_POWER, IDC_MEGA,  IDC_LUCKY1,    IDC_LUCKYB, IDC_BACKGROUND,
 };
 
-const int kKeys[] = {sim::kVkTab,   sim::kVkTab | sim::kWithShift,
-                     sim::kVkLeft,  sim::kVkRight,
-                     sim::kVkUp,    sim::kVkDown,
-                     sim::kVkSpace, sim::kVkReturn,
-                     sim::kVkEscape};
-
-std::string KeyName(int vk) {
-    std::string name = vk & sim::kWithShift ? "Shift+" : "";
-    switch (vk & ~sim::kWithShift) {
-    case sim::kVkTab:
-        return name + "Tab";
-    case sim::kVkLeft:
-        return name + "Left";
-    case sim::kVkRight:
-        return name + "Right";
-    case sim::kVkUp:
-        return name + "Up";
-    case sim::kVkDown:
-        return name + "Down";
-    case sim::kVkSpace:
-        return name + "Space";
-    case sim::kVkReturn:
-        return name + "Enter";
-    case sim::kVkEscape:
-        return name + "Escape";
-    default:
-        return name + "key " + std::to_string(vk);
-    }
-}
+const int kKeys[] = {
+    VK_TAB,   VK_TAB | sim::kWithShift, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_SPACE, VK_RETURN,
+    VK_ESCAPE};
 
 UINT TemplateOf(const CWnd* window) {
     return window ? static_cast<const CDialog*>(window)->GetTemplateId() : 0;
@@ -72,12 +43,6 @@ RandomPlayer::RandomPlayer(unsigned long long seed, bool calm, int budget)
 void RandomPlayer::OnTaking(const sim::TakenEvent& event) {
     ++m_taken;
     m_pumped = !event.dialogKeys;
-    static const char* const kKinds[] = {"press",   "release", "key down", "key up", "paint",
-                                         "command", "move",    "look",     "posted"};
-    Note(event.atMs, std::string("  taken: ") + kKinds[int(event.kind)] + " " +
-                         std::to_string(event.code) + " by window " +
-                         std::to_string(TemplateOf(event.window)) +
-                         (event.dialogKeys ? " in its loop" : " in a spin"));
     if (sim::PendingEvents() == 0)
         Step();
 }
@@ -102,21 +67,6 @@ long long RandomPlayer::Soon() {
     return sim::Now() + 1 + gap;
 }
 
-void RandomPlayer::Note(long long at, const std::string& what) {
-    std::ostringstream line;
-    line << "  t=" << at << " " << what;
-    m_recent.push_back(line.str());
-    if (m_recent.size() > kRecentKept)
-        m_recent.pop_front();
-}
-
-std::string RandomPlayer::RecentInput() const {
-    std::string all;
-    for (const std::string& line : m_recent)
-        all += line + "\n";
-    return all;
-}
-
 // A click is a press and a release; `apart` puts other input between them
 // and sometimes lets the mouse go over another control.
 void RandomPlayer::Click(int id, bool apart) {
@@ -131,14 +81,10 @@ void RandomPlayer::Click(int id, bool apart) {
             releaseId = kClickable[Pick(int(std::size(kClickable)))];
     }
     sim::ScheduleRelease(releaseAt, releaseId);
-    Note(at, "press " + ControlName(id));
-    Note(releaseAt, "release " + ControlName(releaseId));
 }
 
 void RandomPlayer::Key(int vk) {
-    const long long at = Soon();
-    sim::ScheduleKey(at, vk);
-    Note(at, "key " + KeyName(vk));
+    sim::ScheduleKey(Soon(), vk);
 }
 
 // The game window's next move, the About box closed one of its three ways,
@@ -151,12 +97,9 @@ void RandomPlayer::Purposeful() {
         if (how == 0)
             Click(IDOK, false);
         else if (how == 1)
-            Key(sim::kVkEscape);
-        else {
-            const long long at = Soon();
-            sim::ScheduleSysCommand(at, SC_CLOSE);
-            Note(at, "About box: close box");
-        }
+            Key(VK_ESCAPE);
+        else
+            sim::ScheduleSysCommand(Soon(), SC_CLOSE); // the close box
         return;
     }
     case IDD_PLAYAGAIN:
@@ -200,15 +143,12 @@ bool RandomPlayer::AimStop() {
     const int frames = ((target - dlg->m_nFrame[w] - 2) % length + length) % length;
     const long long at = sim::Now() + 1 + (long long)frames * dlg->m_nDelay[w];
     sim::ScheduleClick(at, kWheels[w].stop);
-    Note(at, "click " + ControlName(kWheels[w].stop) + ", aimed at number " +
-                 std::to_string(dlg->m_nLucky[w]));
     if (w == kWheelB) {
         // Clicks on the game window during the win pause.
         for (int i = Pick(3); i > 0; --i) {
             const long long during = at + 1 + Pick(int(kWinPauseMs));
             const int id = kClickable[Pick(int(std::size(kClickable)))];
             sim::ScheduleClick(during, id, dlg);
-            Note(during, "click " + ControlName(id) + " of the won window");
         }
     }
     return true;
@@ -223,11 +163,10 @@ void RandomPlayer::Aimless() {
         Click(id, Chance(20));
     } else if (kind < 67) {
         int vk = kKeys[Pick(int(std::size(kKeys)))];
-        const bool leaves =
-            vk == sim::kVkEscape ||
-            ((vk == sim::kVkSpace || vk == sim::kVkReturn) && sim::FocusedId() == IDCANCEL);
+        const bool leaves = vk == VK_ESCAPE ||
+                            ((vk == VK_SPACE || vk == VK_RETURN) && sim::FocusedId() == IDCANCEL);
         if (leaves && (m_calm || Chance(50)))
-            vk = sim::kVkTab;
+            vk = VK_TAB;
         Key(vk);
     } else if (kind < 77) {
         const int what = Pick(m_calm ? 9 : 10);
@@ -237,19 +176,16 @@ void RandomPlayer::Aimless() {
                              : what < 9 ? SC_RESTORE
                                         : SC_CLOSE;
         sim::ScheduleSysCommand(at, command);
-        Note(at, "system command " + std::to_string(command));
     } else if (kind < 87) {
         const std::vector<CDialog*> open = sim::OpenDialogs();
         const CWnd* window = open.empty() ? nullptr : open[size_t(Pick(int(open.size())))];
         const long long at = Soon();
         sim::SchedulePaint(at, window);
-        Note(at, "paint request");
         KeepGoing(at);
     } else if (kind < 95) {
         const long long at = Soon();
         const int count = 1 + Pick(4);
         sim::ScheduleBurst(at, count);
-        Note(at, std::to_string(count) + " mouse moves");
     } else {
         // Input for a window behind the one in front, which drops it.
         const std::vector<CDialog*> open = sim::OpenDialogs();
@@ -257,7 +193,6 @@ void RandomPlayer::Aimless() {
         const int id = kClickable[Pick(int(std::size(kClickable)))];
         const long long at = Soon();
         sim::ScheduleClick(at, id, window);
-        Note(at, "click " + ControlName(id) + " of a named window");
         KeepGoing(at);
     }
 }
@@ -271,7 +206,7 @@ void RandomPlayer::KeepGoing(long long after) {
 // The end of the session: the About box closed, then "Exit".
 void RandomPlayer::Leave() {
     if (TemplateOf(sim::Front()) == IDD_ABOUTBOX)
-        Key(sim::kVkEscape);
+        Key(VK_ESCAPE);
     else
         Click(IDCANCEL, false);
 }

@@ -5,7 +5,6 @@
 // that long sessions reach spins, wins and nested windows.
 #pragma once
 
-#include <deque>
 #include <random>
 #include <string>
 #include <vector>
@@ -28,8 +27,6 @@ public:
     void OnHandled();
 
     int taken() const { return m_taken; }
-    // The latest input scheduled, oldest first, for a failure report.
-    std::string RecentInput() const;
 
 private:
     void Step();
@@ -40,7 +37,6 @@ private:
     void Click(int id, bool apart);
     void Key(int vk);
     bool AimStop();
-    void Note(long long at, const std::string& what);
     long long Soon();
     int Pick(int count) { return int(m_random() % unsigned(count)); }
     bool Chance(int percent) { return Pick(100) < percent; }
@@ -50,7 +46,6 @@ private:
     int m_budget;
     int m_taken = 0;
     bool m_pumped = false; // the event in hand was taken by a spin loop
-    std::deque<std::string> m_recent;
 };
 
 } // namespace soak

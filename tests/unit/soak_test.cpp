@@ -38,8 +38,7 @@ struct SessionEnd {
 
 // One session: a fresh process whose first game window runs modally, as the
 // program starts it, under a random player until the process ends.
-SessionEnd RunSession(unsigned long long seed, bool calm, int budget, Reached* reached,
-                      std::string* recentInput) {
+SessionEnd RunSession(unsigned long long seed, bool calm, int budget, Reached* reached) {
     sim::Reset();
     sim::SetDeadline(kSessionDeadlineMs);
     soak::RandomPlayer player(seed, calm, budget);
@@ -80,7 +79,6 @@ SessionEnd RunSession(unsigned long long seed, bool calm, int budget, Reached* r
         reached->wins += run.templateId == IDD_PLAYAGAIN;
         reached->aboutBoxes += run.templateId == IDD_ABOUTBOX;
     }
-    *recentInput = player.RecentInput();
     sim::WatchEvents({}, {});
     if (!end.fault.empty()) {
         std::ostringstream where;
@@ -104,17 +102,14 @@ SeedResult RunSeed(unsigned long long seed, int events) {
         const bool calm = session % 2 == 0;
         const int budget =
             std::min(events - result.events, calm ? kCalmSessionEvents : kWildSessionEvents);
-        std::string recent;
-        const SessionEnd end =
-            RunSession(seed * 1000003 + session, calm, budget, &result.reached, &recent);
+        const SessionEnd end = RunSession(seed * 1000003 + session, calm, budget, &result.reached);
         result.events += end.events;
         ++result.sessions;
         if (!end.fault.empty()) {
             std::ostringstream report;
             report << "seed " << seed << ", session " << session << (calm ? " (calm)" : " (wild)")
                    << ": " << end.fault << "\nreplay: QUINTARO_SOAK_SEED=" << seed
-                   << " QUINTARO_SOAK_EVENTS=" << events << "\nthe last input scheduled:\n"
-                   << recent;
+                   << " QUINTARO_SOAK_EVENTS=" << events;
             result.failure = report.str();
             return result;
         }

@@ -53,20 +53,6 @@ TEST_F(GameTest, AStopClickIsJudgedTwoFramesLaterAndEachQueuedEventAddsOne) {
     EXPECT_EQ(sim::LiveSurfaces(), 0);
 }
 
-TEST_F(GameTest, TheDrumWrapsFromTheHighestNumberToABlankThenOne) {
-    CWheelsDlg dlg;
-    OpenPainted(dlg);
-    DrawKnownNumbers(0);
-    sim::ScheduleClick(100, IDC_SPIN1);
-    sim::ScheduleClick(ClickJudgedOn(100, 400, 95), IDC_STOP1);
-    sim::RunUntilIdle();
-    const std::vector<int> frames = FramesDrawnOn(IDC_WHEEL1);
-    ASSERT_EQ(frames.size(), 96u);
-    EXPECT_EQ(std::vector<int>(frames.end() - 4, frames.end()), (std::vector<int>{92, 93, 0, 1}));
-    EXPECT_EQ(dlg.m_fStopValue[0], 1.0f);
-    EXPECT_TRUE(sim::IsEnabled(IDOK)); // 1 is not a lucky number here
-}
-
 TEST_F(GameTest, AfterAMissOnlyTryAgainAndExitActAndTheResetKeepsTryAgain) {
     CWheelsDlg dlg;
     ASSERT_TRUE(sim::Open(dlg));
@@ -158,7 +144,7 @@ TEST_F(GameTest, WhatRunsInsideASpin) {
     sim::ScheduleSysCommand(100 + 3 * 400 + 50, IDM_ABOUTBOX | 0xF);
     // A paint request: every wheel at its own frame, the spinning one included.
     sim::SchedulePaint(100 + 20 * 400 + 50);
-    sim::ScheduleKey(100 + 25 * 400, sim::kVkEscape); // no dialog keys in a spin
+    sim::ScheduleKey(100 + 25 * 400, VK_ESCAPE); // no dialog keys in a spin
     sim::ScheduleSysCommand(100 + 30 * 400 + 50, SC_CLOSE);
     try {
         sim::RunUntilIdle();
