@@ -1,4 +1,4 @@
-// Runs the driver on a desktop of its own. Under Wine, a desktop whose name
+// Runs a program on a desktop of its own. Under Wine, a desktop whose name
 // has a size under HKCU\Software\Wine\Explorer\Desktops is a virtual desktop:
 // windows on it get Windows frames and captions, and programs on other
 // desktops of the same prefix are not affected.

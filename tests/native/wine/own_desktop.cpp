@@ -40,7 +40,7 @@ bool rerunOnDesktop(const char* name, int* status) {
     // Handles are inherited so that the tests' output goes where ours goes.
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                         &startup, &process)) {
-        std::fprintf(stderr, "cannot start the driver on desktop %s (error %lu)\n", name,
+        std::fprintf(stderr, "cannot start the program again on desktop %s (error %lu)\n", name,
                      GetLastError());
         return true;
     }
@@ -48,7 +48,7 @@ bool rerunOnDesktop(const char* name, int* status) {
     if (WaitForSingleObject(process.hProcess, kRunTimeoutMs) == WAIT_OBJECT_0) {
         GetExitCodeProcess(process.hProcess, &code);
     } else {
-        std::fprintf(stderr, "the tests did not finish within %lu s\n", kRunTimeoutMs / 1000);
+        std::fprintf(stderr, "the program did not finish within %lu s\n", kRunTimeoutMs / 1000);
         TerminateProcess(process.hProcess, 1);
     }
     CloseHandle(process.hThread);
