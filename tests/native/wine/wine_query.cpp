@@ -12,8 +12,8 @@
 //   texts HWND        the same controls' texts and check marks, one a line:
 //                     id, checked, text; these ask the game itself, which
 //                     does not answer while its win banner plays
-//   hit HWND CODE     a screen point of the window's frame that the window
-//                     says is hit-test CODE (a caption, a close box)
+//   hit HWND CODE     a screen point of the window's caption that the window
+//                     says is hit-test CODE (the caption itself, a close box)
 //   memory PID        its private bytes, working set, address space in use
 //                     and free (in whole 64 KB blocks, what it can still
 //                     reserve), GDI and USER objects (0 where not reported)
@@ -141,22 +141,22 @@ BOOL CALLBACK PrintText(HWND hwnd, LPARAM param) {
     return TRUE;
 }
 
-// The frame's points, top rows first and right to left, as the window's
-// own hit test names them.
+// A point along the middle of the caption, from the right, that the
+// window's own hit test names CODE. Each question waits for the game's next
+// look at its queue, a frame during a spin, so they are few.
 void Hit(HWND hwnd, LRESULT code) {
-    RECT rect;
-    if (!GetWindowRect(hwnd, &rect))
+    RECT rect, client;
+    if (!GetWindowRect(hwnd, &rect) || !GetClientRect(hwnd, &client))
         return;
-    const LONG bottom = rect.top + GetSystemMetrics(SM_CYCAPTION) * 2;
-    for (LONG y = rect.top; y < bottom && y < rect.bottom; y += 2) {
-        for (LONG x = rect.right - 1; x >= rect.left; x -= 2) {
-            DWORD_PTR got = 0;
-            if (SendMessageTimeoutA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG,
-                                    kAnswerMs, &got) &&
-                static_cast<LRESULT>(got) == code) {
-                std::printf("%ld\t%ld\n", x, y);
-                return;
-            }
+    const LONG border = (rect.right - rect.left - client.right) / 2;
+    const LONG y = rect.top + border + GetSystemMetrics(SM_CYCAPTION) / 2;
+    for (LONG x = rect.right - border - 1; x > rect.left + border; x -= 3) {
+        DWORD_PTR got = 0;
+        if (SendMessageTimeoutA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG,
+                                kAnswerMs, &got) &&
+            static_cast<LRESULT>(got) == code) {
+            std::printf("%ld\t%ld\n", x, y);
+            return;
         }
     }
 }
