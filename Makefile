@@ -72,7 +72,7 @@ native-e2e: host win64 native
 	@tests/native/run
 	@NATIVE_SCALE=2 tests/native/run test_window test_same_pixels
 	@NATIVE_WAYLAND=1 tests/native/run test_playing.Playing.test_miss_then_try_again \
-	    test_leaving.Leaving.test_exit_button
+	    test_leaving.Leaving.test_each_way_out
 
 # The browser game's smoke tests in headless Chromium.
 web-e2e: web

@@ -25,6 +25,9 @@ class Leaving(support.GameTest):
                 ("Exit", True))
         for way, mid_spin in ways:
             with self.subTest(way=way, mid_spin=mid_spin):
+                # A Wayland compositor takes no keys or window-manager requests from us.
+                if way != "Exit" and not hasattr(self.display, "key"):
+                    self.skipTest("no keys or close box on this display")
                 game, window = self.launch()
                 if mid_spin:
                     self.spin_wheel_one(window)
