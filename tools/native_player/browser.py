@@ -1,0 +1,268 @@
+"""The browser game as a player meets it: Debian's chromium on the test
+display, full-screen at its top-left corner, clicked and read on the screen
+like the native game; its page read through the browser's debugging
+protocol on a pipe (JSON messages ended by a NUL, the browser reading
+descriptor 3 and writing descriptor 4). Its windows and controls answer the
+questions game.py's widgets answer.
+
+Where the browser differs:
+- the page draws each window's frame, caption and menu bar itself, so a
+  window is the page's element and its place is the page's, centred in it;
+- the close box and the menu bar's items are page buttons, clicked;
+- the program's end is the page's: it says so and offers a new game, the
+  browser stays; the status is the one the program ended with, as the
+  page's Module.onExit is told it."""
+
+import fcntl
+import json
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+import game as g
+
+CHROMIUM = os.environ.get("CHROMIUM", "/usr/bin/chromium")
+# Without a window manager the kiosk window takes the size it is told.
+SCREEN = os.environ.get("SESSION_SCREEN", "1280x1024")
+_ROLES = {"qw-button": "push button", "qw-check": "check box", "qw-radio": "radio button",
+          "qw-number": "text", "qw-label": "label", "qw-group": "panel", "qw-icon": "icon",
+          "qw-frame": "drawing area"}
+# Before the page's own scripts: the status the program ends with.
+_WATCH_EXIT = """
+Object.defineProperty(window, 'Module', {configurable: true, get() { return this.qwModule; },
+  set(m) {
+    const told = m.onExit;
+    m.onExit = function (status) { window.qwExitStatus = status; if (told) told(status); };
+    this.qwModule = m;
+  }});
+"""
+# The page's questions, each a function of the window's handle (and a control's index).
+_JS = """
+const qwWin = (h) => document.getElementById('qw-title-' + h)?.closest('.qw-window');
+const qwControls = (h) => [...(qwWin(h)?.querySelectorAll('.qw-client > .qw-control') || [])];
+const qwRect = (e) => { const r = e.getBoundingClientRect();
+  const x = screenX + (outerWidth - innerWidth) / 2, y = screenY + outerHeight - innerHeight;
+  return [r.left + x, r.top + y, r.width, r.height].map(Math.round); };
+"""
+
+
+class Control:
+    """A control of a window, by its place among the window's controls (the
+    page makes them once, in the template's order)."""
+
+    def __init__(self, window, index, role):
+        self.window, self.index, self.role = window, index, role
+
+    def __eq__(self, other):
+        return isinstance(other, Control) and (self.window, self.index) == \
+            (other.window, other.index)
+
+    def _ask(self, expression):
+        return self.window.page.ask(
+            "(() => { const e = qwControls(%s)[%d]; const i = e && (e.querySelector('input') || e);"
+            " return e && (%s); })()" % (self.window.handle, self.index, expression))
+
+    def rect(self):
+        return tuple(self._ask("qwRect(e)") or (0, 0, 0, 0))
+
+    def sensitive(self):
+        return bool(self._ask("!i.disabled && !e.classList.contains('qw-disabled')"))
+
+    def checked(self):
+        return bool(self._ask("!!i.checked"))
+
+    def focused(self):
+        return bool(self._ask("document.activeElement === i"))
+
+    def text(self):
+        return self._ask("e.textContent") or ""
+
+
+class Window(g.Window):
+    def __init__(self, page, handle, title, dialog):
+        self.page, self.handle, self.title, self.dialog = page, handle, title, dialog
+
+    def __eq__(self, other):
+        return isinstance(other, Window) and self.handle == other.handle
+
+    def _ask(self, expression):
+        return self.page.ask("(() => { const w = qwWin(%s); return w && (%s); })()"
+                             % (self.handle, expression))
+
+    def widgets(self):
+        classes = self._ask("qwControls(%s).map((e) => e.classList.item(1))" % self.handle) or []
+        return [Control(self, i, _ROLES.get(c, "label")) for i, c in enumerate(classes)]
+
+    def outer_rect(self):
+        return tuple(self._ask("qwRect(w)"))
+
+    def client_origin(self):
+        return tuple(self._ask("qwRect(w.querySelector('.qw-client'))")[:2])
+
+    def client_size(self):
+        return tuple(self._ask("qwRect(w.querySelector('.qw-client'))")[2:])
+
+    def showing(self):
+        return bool(self._ask("!w.hidden && w.isConnected"))
+
+    def enabled(self):
+        return bool(self._ask("!w.inert && !w.closest('[aria-hidden=true]')"))
+
+    def menu_items(self, name):
+        """The screen rectangles of the menu bar's items of that name."""
+        return self._ask("[...w.querySelectorAll('.qw-menubar [role=menuitem]')]"
+                         ".filter((e) => !e.closest('[hidden]') && e.textContent === %s)"
+                         ".map(qwRect)" % json.dumps(name)) or []
+
+    def close_box(self):
+        return self._ask("w.querySelector('.qw-close') && qwRect(w.querySelector('.qw-close'))")
+
+
+class Page:
+    """The browser and its one page, over the debugging pipe."""
+
+    def __init__(self, url, log):
+        self.profile = tempfile.mkdtemp(prefix="quintaro-chromium-")
+        to_browser, self._out = os.pipe()
+        self._in, from_browser = os.pipe()
+        # The browser's ends above the descriptors it is given them at.
+        ends = [fcntl.fcntl(fd, fcntl.F_DUPFD, 10) for fd in (to_browser, from_browser)]
+        for fd in (to_browser, from_browser):
+            os.close(fd)
+
+        def at_3_and_4():
+            os.dup2(ends[0], 3)
+            os.dup2(ends[1], 4)
+        # No sandbox: the tests may run as root, where chromium's will not start.
+        self.process = subprocess.Popen(
+            [CHROMIUM, "--kiosk", "--window-position=0,0",
+             "--window-size=" + SCREEN.replace("x", ","), "--force-device-scale-factor=1",
+             "--force-color-profile=srgb", "--user-data-dir=" + self.profile,
+             "--remote-debugging-pipe", "--no-sandbox", "--no-first-run",
+             "--no-default-browser-check", "--disable-gpu", "--password-store=basic",
+             "--disable-background-networking", "--disable-component-update", "--disable-sync",
+             "--disable-features=Translate,MediaRouter", "--disable-renderer-backgrounding",
+             "--disable-background-timer-throttling", "--disable-backgrounding-occluded-windows",
+             "about:blank"],
+            stdin=subprocess.DEVNULL, stdout=log, stderr=log, pass_fds=(3, 4),
+            preexec_fn=at_3_and_4)
+        for fd in ends:
+            os.close(fd)
+        self._next, self._buffer, self.session = 0, b"", None
+        target = g.wait_until(self._page_target, g.WINDOW_TIMEOUT, 0.1)
+        if not target:
+            raise RuntimeError("chromium shows no page")
+        self.session = self.send("Target.attachToTarget", targetId=target,
+                                 flatten=True, session=False)["sessionId"]
+        self.send("Page.enable")  # else no script is added to new documents
+        self.send("Page.addScriptToEvaluateOnNewDocument", source=_WATCH_EXIT + _JS)
+        # The keyboard's focus: what a window manager gives a window the user
+        # opens (chromium does not take it by itself on a bare X server).
+        self.send("Page.bringToFront")
+        self.send("Page.navigate", url=url)
+
+    def _page_target(self):
+        targets = self.send("Target.getTargets", session=False)["targetInfos"]
+        return next((t["targetId"] for t in targets if t["type"] == "page"), None)
+
+    def send(self, method, session=True, **params):
+        self._next += 1
+        message = {"id": self._next, "method": method, "params": params}
+        if session:
+            message["sessionId"] = self.session
+        os.write(self._out, json.dumps(message).encode() + b"\0")
+        while True:
+            while b"\0" not in self._buffer:
+                chunk = os.read(self._in, 1 << 16)
+                if not chunk:
+                    raise RuntimeError("chromium ended")
+                self._buffer += chunk
+            text, self._buffer = self._buffer.split(b"\0", 1)
+            answer = json.loads(text)
+            if answer.get("id") == self._next:  # events are not asked for
+                if "error" in answer:
+                    raise RuntimeError("%s: %s" % (method, answer["error"]))
+                return answer["result"]
+
+    def ask(self, expression):
+        """The expression's value in the page; None while the page loads."""
+        result = self.send("Runtime.evaluate", expression=expression, returnByValue=True)
+        if "exceptionDetails" in result:
+            if result["exceptionDetails"].get("exception", {}).get("className") == \
+                    "ReferenceError":
+                return None  # asked before the new page's first script
+            raise RuntimeError("the page: %s" % result["exceptionDetails"])
+        return result["result"].get("value")
+
+    def close(self):
+        if self.process.poll() is None:
+            try:
+                self.send("Browser.close", session=False)
+                self.process.wait(5)
+            except (RuntimeError, OSError, subprocess.TimeoutExpired):
+                self.process.kill()
+                self.process.wait()
+        for fd in (self._in, self._out):
+            os.close(fd)
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+
+class Game:
+    """One page of the browser game: opened in __init__, closed by end()."""
+
+    def __init__(self, site, fixtures, log):
+        self.fixtures = fixtures
+        self.started = time.monotonic()
+        self.page = Page("file://" + os.path.join(os.path.abspath(site), "index.html"), log)
+        self.app = self.page.session
+
+    def frames(self, title):
+        """The handles of the page's showing windows with that title, oldest first."""
+        handles = self.page.ask(
+            "[...document.querySelectorAll('.qw-window:not([hidden])')].filter((w) =>"
+            " w.querySelector('.qw-title').textContent === %s).map((w) =>"
+            " +w.querySelector('.qw-title').id.slice(9))" % json.dumps(title)) or []
+        return sorted(handles)
+
+    def wait_windows(self, title, dialog_name, count=1, timeout=g.WINDOW_TIMEOUT):
+        handles = g.wait_until(lambda: len(self.frames(title)) >= count and self.frames(title),
+                               timeout, 0.05)
+        dialog = self.fixtures.dialogs[dialog_name]
+        return [Window(self.page, h, title, dialog) for h in (handles or [])]
+
+    def main_window(self, timeout=g.WINDOW_TIMEOUT):
+        windows = self.wait_windows(g.TITLE, "game", 1, timeout)
+        return windows[0] if windows else None
+
+    def viewport(self):
+        return tuple(self.page.ask("[innerWidth, innerHeight]"))
+
+    def _ended(self):
+        return self.page.ask("!document.getElementById('message').hidden &&"
+                             " document.getElementById('message').textContent"
+                             ".startsWith('Quintaro has ended.')")
+
+    def running(self):
+        return self.page.process.poll() is None and not self._ended()
+
+    def exit_status(self, timeout=g.WINDOW_TIMEOUT):
+        if not g.wait_until(self._ended, timeout, 0.05):
+            return None
+        return self.page.ask("window.qwExitStatus")
+
+    def open_about(self, display, window):
+        items = window.menu_items(g.ABOUT_ITEM)
+        if items:
+            display.click(*g.centre(items[0]))
+        return bool(items)
+
+    def click_close_box(self, display, window):
+        box = window.close_box()
+        if box:
+            display.click(*g.centre(box))
+        return bool(box)
+
+    def end(self):
+        self.page.close()
