@@ -39,14 +39,15 @@ def display():
     return _shared["display"]
 
 
-def start_game():
-    """The game, started: natively, in chromium, or through the run's one
-    wine_query.exe."""
+def start_game(url=None):
+    """The game, started: natively, in chromium (the site from disk, or
+    from that address), or through the run's one wine_query.exe."""
     if BROWSER:
         os.makedirs(OUT, exist_ok=True)
         if "browser_log" not in _shared:
             _shared["browser_log"] = open(os.path.join(OUT, "chromium.log"), "ab")
-        return browser.Game(SITE, fixtures(), _shared["browser_log"])
+        url = url or "file://" + os.path.join(os.path.abspath(SITE), "index.html")
+        return browser.Game(url, fixtures(), _shared["browser_log"])
     if not WINDOWS:
         return g.Game(GAME, fixtures())
     if "query" not in _shared:
@@ -59,9 +60,9 @@ class GameTest(unittest.TestCase):
         self.fx = fixtures()
         self.display = display()
 
-    def launch(self):
+    def launch(self, url=None):
         """Starts the game and returns it with its painted main window."""
-        game = start_game()
+        game = start_game(url)
         self.addCleanup(game.end)
         self.assertIsNotNone(game.app, "the game does not start" if WINDOWS or BROWSER else
                              "the game does not appear on the accessibility bus")

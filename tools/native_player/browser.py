@@ -79,6 +79,17 @@ class Control:
     def text(self):
         return self._ask("e.textContent") or ""
 
+    def activate(self):
+        """A click no press made, as a screen reader's action clicks."""
+        self._ask("i.dispatchEvent(new MouseEvent('click', {bubbles: true}))")
+
+    def tap(self):
+        """A touch at the middle of the control."""
+        r = self._ask("(({x, y, width, height}) => [x + width / 2, y + height / 2])"
+                      "(e.getBoundingClientRect())")
+        for kind, points in (("touchStart", [{"x": r[0], "y": r[1]}]), ("touchEnd", [])):
+            self.window.page.send("Input.dispatchTouchEvent", type=kind, touchPoints=points)
+
 
 class Window(g.Window):
     def __init__(self, page, handle, title, dialog):
@@ -135,9 +146,12 @@ class Page:
         def at_3_and_4():
             os.dup2(ends[0], 3)
             os.dup2(ends[1], 4)
-        # No sandbox: the tests may run as root, where chromium's will not start.
+        # No sandbox: the tests may run as root, where chromium's will not
+        # start; nor the right to raise its processes' priority above the
+        # tests' own, which chromium takes as root.
         self.process = subprocess.Popen(
-            [CHROMIUM, "--kiosk", "--window-position=0,0",
+            ["setpriv", "--bounding-set=-sys_nice", "--inh-caps=-sys_nice",
+             CHROMIUM, "--kiosk", "--window-position=0,0",
              "--window-size=" + SCREEN.replace("x", ","), "--force-device-scale-factor=1",
              "--force-color-profile=srgb", "--user-data-dir=" + self.profile,
              "--remote-debugging-pipe", "--no-sandbox", "--no-first-run",
@@ -187,8 +201,13 @@ class Page:
                 return answer["result"]
 
     def ask(self, expression):
-        """The expression's value in the page; None while the page loads."""
-        result = self.send("Runtime.evaluate", expression=expression, returnByValue=True)
+        """The expression's value in the page; None while a page loads."""
+        try:
+            result = self.send("Runtime.evaluate", expression=expression, returnByValue=True)
+        except RuntimeError as e:
+            if "navigated" in str(e):
+                return None  # asked as the page loads again
+            raise
         if "exceptionDetails" in result:
             if result["exceptionDetails"].get("exception", {}).get("className") == \
                     "ReferenceError":
@@ -212,10 +231,10 @@ class Page:
 class Game:
     """One page of the browser game: opened in __init__, closed by end()."""
 
-    def __init__(self, site, fixtures, log):
+    def __init__(self, url, fixtures, log):
         self.fixtures = fixtures
         self.started = time.monotonic()
-        self.page = Page("file://" + os.path.join(os.path.abspath(site), "index.html"), log)
+        self.page = Page(url, log)
         self.app = self.page.session
 
     def frames(self, title):
@@ -238,6 +257,12 @@ class Game:
 
     def viewport(self):
         return tuple(self.page.ask("[innerWidth, innerHeight]"))
+
+    def narrow_page(self, width, height):
+        """The page as a small touch screen shows it."""
+        self.page.send("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                       deviceScaleFactor=1, mobile=False)
+        self.page.send("Emulation.setTouchEmulationEnabled", enabled=True)
 
     def _ended(self):
         return self.page.ask("!document.getElementById('message').hidden &&"
