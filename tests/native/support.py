@@ -44,10 +44,8 @@ def start_game(url=None):
     from that address), or through the run's one wine_query.exe."""
     if BROWSER:
         os.makedirs(OUT, exist_ok=True)
-        if "browser_log" not in _shared:
-            _shared["browser_log"] = open(os.path.join(OUT, "chromium.log"), "ab")
         url = url or "file://" + os.path.join(os.path.abspath(SITE), "index.html")
-        return browser.Game(url, fixtures(), _shared["browser_log"])
+        return browser.Game(url, fixtures(), os.path.join(OUT, "chromium.log"))
     if not WINDOWS:
         return g.Game(GAME, fixtures())
     if "query" not in _shared:

@@ -1,7 +1,6 @@
-"""The browser game's page beyond a player's mouse and keys: served by a web
-host as well as opened from disk, with the game's own face; shown whole in a
-small touch screen, where a tap is a click; a click no press made (a screen
-reader's) is a click; the page after the game offers a new one."""
+"""The browser game's page beyond a player's mouse and keys: from a web host,
+with its own face; whole on a small touch screen, where a tap is a click; a
+screen reader's click; the page after the game offers a new one."""
 
 import functools
 import http.server

@@ -1,17 +1,13 @@
-"""The browser game as a player meets it: Debian's chromium on the test
-display, full-screen at its top-left corner, clicked and read on the screen
-like the native game; its page read through the browser's debugging
-protocol on a pipe (JSON messages ended by a NUL, the browser reading
-descriptor 3 and writing descriptor 4). Its windows and controls answer the
-questions game.py's widgets answer.
+"""The browser game as a player meets it: chromium full-screen at the test
+display's top-left corner, clicked and read on the screen like the native
+game; its page read through the browser's debugging protocol on a pipe
+(JSON messages ended by a NUL; the browser reads descriptor 3, writes 4).
+Its windows and controls answer the questions game.py's widgets answer.
 
-Where the browser differs:
-- the page draws each window's frame, caption and menu bar itself, so a
-  window is the page's element and its place is the page's, centred in it;
-- the close box and the menu bar's items are page buttons, clicked;
-- the program's end is the page's: it says so and offers a new game, the
-  browser stays; the status is the one the program ended with, as the
-  page's Module.onExit is told it."""
+Where the browser differs: the page draws each window's frame, caption,
+close box and menu bar itself, and centres the game window in the page;
+the program's end is the page's, which says so and offers a new game (the
+browser stays), the status the one the page's Module.onExit is told."""
 
 import fcntl
 import json
@@ -32,11 +28,8 @@ _ROLES = {"qw-button": "push button", "qw-check": "check box", "qw-radio": "radi
 # Before the page's own scripts: the status the program ends with.
 _WATCH_EXIT = """
 Object.defineProperty(window, 'Module', {configurable: true, get() { return this.qwModule; },
-  set(m) {
-    const told = m.onExit;
-    m.onExit = function (status) { window.qwExitStatus = status; if (told) told(status); };
-    this.qwModule = m;
-  }});
+  set(m) { const told = m.onExit; this.qwModule = m;
+    m.onExit = function (status) { window.qwExitStatus = status; if (told) told(status); }; }});
 """
 # The page's questions, each a function of the window's handle (and a control's index).
 _JS = """
@@ -54,10 +47,6 @@ class Control:
 
     def __init__(self, window, index, role):
         self.window, self.index, self.role = window, index, role
-
-    def __eq__(self, other):
-        return isinstance(other, Control) and (self.window, self.index) == \
-            (other.window, other.index)
 
     def _ask(self, expression):
         return self.window.page.ask(
@@ -110,10 +99,13 @@ class Window(g.Window):
         return tuple(self._ask("qwRect(w)"))
 
     def client_origin(self):
-        return tuple(self._ask("qwRect(w.querySelector('.qw-client'))")[:2])
+        return self.client_rect()[:2]
 
     def client_size(self):
-        return tuple(self._ask("qwRect(w.querySelector('.qw-client'))")[2:])
+        return self.client_rect()[2:]
+
+    def client_rect(self):
+        return tuple(self._ask("qwRect(w.querySelector('.qw-client'))"))
 
     def showing(self):
         return bool(self._ask("!w.hidden && w.isConnected"))
@@ -127,9 +119,6 @@ class Window(g.Window):
                          ".filter((e) => !e.closest('[hidden]') && e.textContent === %s)"
                          ".map(qwRect)" % json.dumps(name)) or []
 
-    def close_box(self):
-        return self._ask("w.querySelector('.qw-close') && qwRect(w.querySelector('.qw-close'))")
-
 
 class Page:
     """The browser and its one page, over the debugging pipe."""
@@ -138,48 +127,36 @@ class Page:
         self.profile = tempfile.mkdtemp(prefix="quintaro-chromium-")
         to_browser, self._out = os.pipe()
         self._in, from_browser = os.pipe()
-        # The browser's ends above the descriptors it is given them at.
+        # The browser's ends above 4, then at 3 and 4 in the browser.
         ends = [fcntl.fcntl(fd, fcntl.F_DUPFD, 10) for fd in (to_browser, from_browser)]
-        for fd in (to_browser, from_browser):
-            os.close(fd)
-
-        def at_3_and_4():
-            os.dup2(ends[0], 3)
-            os.dup2(ends[1], 4)
+        os.close(to_browser), os.close(from_browser)
+        self.log = open(log, "ab")  # chromium's output
         # No sandbox: the tests may run as root, where chromium's will not
         # start; nor the right to raise its processes' priority above the
         # tests' own, which chromium takes as root.
         self.process = subprocess.Popen(
-            ["setpriv", "--bounding-set=-sys_nice", "--inh-caps=-sys_nice",
-             CHROMIUM, "--kiosk", "--window-position=0,0",
-             "--window-size=" + SCREEN.replace("x", ","), "--force-device-scale-factor=1",
-             "--force-color-profile=srgb", "--user-data-dir=" + self.profile,
-             "--remote-debugging-pipe", "--no-sandbox", "--no-first-run",
-             "--no-default-browser-check", "--disable-gpu", "--password-store=basic",
+            ["setpriv", "--bounding-set=-sys_nice", "--inh-caps=-sys_nice", CHROMIUM, "--kiosk",
+             "--window-position=0,0", "--window-size=" + SCREEN.replace("x", ","),
+             "--force-device-scale-factor=1", "--force-color-profile=srgb", "--disable-gpu",
+             "--user-data-dir=" + self.profile, "--remote-debugging-pipe", "--no-sandbox",
+             "--no-first-run", "--no-default-browser-check", "--password-store=basic",
              "--disable-background-networking", "--disable-component-update", "--disable-sync",
-             "--disable-features=Translate,MediaRouter", "--disable-renderer-backgrounding",
-             "--disable-background-timer-throttling", "--disable-backgrounding-occluded-windows",
-             "about:blank"],
-            stdin=subprocess.DEVNULL, stdout=log, stderr=log, pass_fds=(3, 4),
-            preexec_fn=at_3_and_4)
+             "--disable-renderer-backgrounding", "--disable-background-timer-throttling",
+             "--disable-backgrounding-occluded-windows", "about:blank"],
+            stdin=subprocess.DEVNULL, stdout=self.log, stderr=self.log, pass_fds=(3, 4),
+            preexec_fn=lambda: (os.dup2(ends[0], 3), os.dup2(ends[1], 4)))
         for fd in ends:
             os.close(fd)
         self._next, self._buffer, self.session = 0, b"", None
-        target = g.wait_until(self._page_target, g.WINDOW_TIMEOUT, 0.1)
-        if not target:
-            raise RuntimeError("chromium shows no page")
+        target = g.wait_until(lambda: next((t["targetId"] for t in self.send(
+            "Target.getTargets", session=False)["targetInfos"] if t["type"] == "page"), None),
+            g.WINDOW_TIMEOUT, 0.1)
         self.session = self.send("Target.attachToTarget", targetId=target,
                                  flatten=True, session=False)["sessionId"]
         self.send("Page.enable")  # else no script is added to new documents
         self.send("Page.addScriptToEvaluateOnNewDocument", source=_WATCH_EXIT + _JS)
-        # The keyboard's focus: what a window manager gives a window the user
-        # opens (chromium does not take it by itself on a bare X server).
-        self.send("Page.bringToFront")
+        self.send("Page.bringToFront")  # the keyboard's focus, which a window manager gives
         self.send("Page.navigate", url=url)
-
-    def _page_target(self):
-        targets = self.send("Target.getTargets", session=False)["targetInfos"]
-        return next((t["targetId"] for t in targets if t["type"] == "page"), None)
 
     def send(self, method, session=True, **params):
         self._next += 1
@@ -204,13 +181,12 @@ class Page:
         """The expression's value in the page; None while a page loads."""
         try:
             result = self.send("Runtime.evaluate", expression=expression, returnByValue=True)
-        except RuntimeError as e:
-            if "navigated" in str(e):
-                return None  # asked as the page loads again
-            raise
+        except RuntimeError as e:  # asked as the page loads again?
+            if "navigated" not in str(e):
+                raise
+            return None
         if "exceptionDetails" in result:
-            if result["exceptionDetails"].get("exception", {}).get("className") == \
-                    "ReferenceError":
+            if "ReferenceError" in str(result["exceptionDetails"]):
                 return None  # asked before the new page's first script
             raise RuntimeError("the page: %s" % result["exceptionDetails"])
         return result["result"].get("value")
@@ -223,8 +199,7 @@ class Page:
             except (RuntimeError, OSError, subprocess.TimeoutExpired):
                 self.process.kill()
                 self.process.wait()
-        for fd in (self._in, self._out):
-            os.close(fd)
+        os.close(self._in), os.close(self._out), self.log.close()
         shutil.rmtree(self.profile, ignore_errors=True)
 
 
@@ -239,11 +214,9 @@ class Game:
 
     def frames(self, title):
         """The handles of the page's showing windows with that title, oldest first."""
-        handles = self.page.ask(
-            "[...document.querySelectorAll('.qw-window:not([hidden])')].filter((w) =>"
-            " w.querySelector('.qw-title').textContent === %s).map((w) =>"
-            " +w.querySelector('.qw-title').id.slice(9))" % json.dumps(title)) or []
-        return sorted(handles)
+        return sorted(self.page.ask(
+            "[...document.querySelectorAll('.qw-window:not([hidden]) .qw-title')].filter((t) =>"
+            " t.textContent === %s).map((t) => +t.id.slice(9))" % json.dumps(title)) or [])
 
     def wait_windows(self, title, dialog_name, count=1, timeout=g.WINDOW_TIMEOUT):
         handles = g.wait_until(lambda: len(self.frames(title)) >= count and self.frames(title),
@@ -273,9 +246,7 @@ class Game:
         return self.page.process.poll() is None and not self._ended()
 
     def exit_status(self, timeout=g.WINDOW_TIMEOUT):
-        if not g.wait_until(self._ended, timeout, 0.05):
-            return None
-        return self.page.ask("window.qwExitStatus")
+        return self.page.ask("window.qwExitStatus") if g.wait_until(self._ended, timeout) else None
 
     def open_about(self, display, window):
         items = window.menu_items(g.ABOUT_ITEM)
@@ -284,7 +255,7 @@ class Game:
         return bool(items)
 
     def click_close_box(self, display, window):
-        box = window.close_box()
+        box = window._ask("w.querySelector('.qw-close') && qwRect(w.querySelector('.qw-close'))")
         if box:
             display.click(*g.centre(box))
         return bool(box)
