@@ -54,8 +54,8 @@ unit: host
 e2e: win64 win32
 	@scripts/run-e2e
 
-# The browser smoke tests run in check-dist, on the site unpacked from its zip
-# (make web-e2e runs them on build/web).
+# Some of the browser game's end-to-end tests run in check-dist, on the site
+# unpacked from its zip (make web-e2e runs them all on build/web).
 test: all
 	@scripts/check-builds
 	@ctest --test-dir $(HOST) --output-on-failure
@@ -74,9 +74,10 @@ native-e2e: host win64 native
 	@NATIVE_WAYLAND=1 tests/native/run test_playing.Playing.test_miss_then_try_again \
 	    test_leaving.Leaving.test_each_way_out
 
-# The browser game's smoke tests in headless Chromium.
-web-e2e: web
-	@tests/web/run
+# The end-to-end tests on the browser game, in chromium on a private X server;
+# the same-pixels test compares with the Windows game's pictures.
+web-e2e: host win64 web
+	@E2E_GAME=web tests/native/run
 
 # Not part of test: builds its own copy in build/mutants and takes a while.
 mutants: deps

@@ -7,8 +7,8 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
-const { chromium } = require(path.join(__dirname, '../../tests/web/node_modules/playwright-core'));
-const serve = require('../../tests/web/serve');
+const { chromium } = require('playwright-core');
+const serve = require('./serve');
 
 const top = path.resolve(__dirname, '../..');
 const site = path.join(top, 'build/web');

@@ -1,10 +1,11 @@
 """What every end-to-end test case shares: the game's path (the native game,
-or the Windows game under Wine when it is a .exe), the fixtures, the
-display, and a launch that always ends the game it started."""
+the Windows game under Wine when it is a .exe, or the browser game's site),
+the fixtures, the display, and a launch that always ends the game it started."""
 
 import os
 import unittest
 
+import browser
 import fixtures as fx
 import game as g
 import wdisplay
@@ -16,6 +17,8 @@ GAME = os.environ.get("QUINTARO_NATIVE", os.path.join(TOP, "build/linux/quintaro
 FIXTURES = os.environ.get("NATIVE_FIXTURES", os.path.join(TOP, "build/host/native-fixtures"))
 OUT = os.environ.get("NATIVE_OUT", os.path.join(TOP, "build/native-e2e"))
 WINDOWS = GAME.endswith(".exe")
+BROWSER = os.environ.get("E2E_GAME") == "web"
+SITE = os.environ.get("QUINTARO_WEB_SITE", os.path.join(TOP, "build/web"))
 WINE_QUERY = os.environ.get("WINE_QUERY", os.path.join(TOP, "build/win64/tests/native/wine/wine_query.exe"))
 LEAVE_STATUS = 1
 
@@ -36,8 +39,13 @@ def display():
     return _shared["display"]
 
 
-def start_game():
-    """The game, started: natively, or through the run's one wine_query.exe."""
+def start_game(url=None):
+    """The game, started: natively, in chromium (the site from disk, or
+    from that address), or through the run's one wine_query.exe."""
+    if BROWSER:
+        os.makedirs(OUT, exist_ok=True)
+        url = url or "file://" + os.path.join(os.path.abspath(SITE), "index.html")
+        return browser.Game(url, fixtures(), os.path.join(OUT, "chromium.log"))
     if not WINDOWS:
         return g.Game(GAME, fixtures())
     if "query" not in _shared:
@@ -50,11 +58,11 @@ class GameTest(unittest.TestCase):
         self.fx = fixtures()
         self.display = display()
 
-    def launch(self):
+    def launch(self, url=None):
         """Starts the game and returns it with its painted main window."""
-        game = start_game()
+        game = start_game(url)
         self.addCleanup(game.end)
-        self.assertIsNotNone(game.app, "the game does not start" if WINDOWS else
+        self.assertIsNotNone(game.app, "the game does not start" if WINDOWS or BROWSER else
                              "the game does not appear on the accessibility bus")
         window = game.main_window()
         self.assertIsNotNone(window, "no window \"%s\" showing" % g.TITLE)

@@ -38,6 +38,18 @@ class OpenedWindow(support.GameTest):
             self.assertEqual(self.game.main_window().outer_rect(), (x, y, width, height),
                              "a drag on the caption moved the window")
             return
+        if support.BROWSER:
+            # The page draws the window's frame, caption and menu bar around
+            # the 950 x 448 client area, and centres the window in itself.
+            self.assertEqual(self.window.client_size(), (950, 448))
+            page_width, page_height = self.game.viewport()
+            self.assertLessEqual(max(abs(2 * x + width - page_width),
+                                     abs(2 * y + height - page_height)), 2,
+                                 "window at %s on a %d x %d page"
+                                 % ((x, y, width, height), page_width, page_height))
+            self.assertEqual(len(self.window.menu_items(g.ABOUT_ITEM)), 1,
+                             "the window's menu bar has no item \"%s\"" % g.ABOUT_ITEM)
+            return
         # The client area is 950 x 448 beside or below the window menu.
         self.assertTrue((width == 950 and height >= 448) or (height == 448 and width >= 950),
                         "window %d x %d cannot hold a 950 x 448 client area and a menu"

@@ -1,5 +1,5 @@
 // A static server of a folder on 127.0.0.1, as any web host would serve the
-// site: for the browser tests and benchmarks.
+// site: for the browser game's benchmarks.
 'use strict';
 const fs = require('fs');
 const http = require('http');
