@@ -54,8 +54,8 @@ unit: host
 e2e: win64 win32
 	@scripts/run-e2e
 
-# Some of the browser game's end-to-end tests run in check-dist, on the site
-# unpacked from its zip (make web-e2e runs them all on build/web).
+# The browser game's end-to-end tests run in check-dist, on the site unpacked
+# from its zip (make web-e2e runs them on build/web).
 test: all
 	@scripts/check-builds
 	@ctest --test-dir $(HOST) --output-on-failure
