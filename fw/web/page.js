@@ -30,6 +30,13 @@ mergeInto(LibraryManager.library, {
     colour: function (c) {
       return 'rgb(' + (c & 255) + ',' + ((c >> 8) & 255) + ',' + ((c >> 16) & 255) + ')';
     },
+    // A canvas the size of an RGBA picture of the program's memory, holding it.
+    paint: function (canvas, rgba, w, h) {
+      canvas.width = w;
+      canvas.height = h;
+      canvas.getContext('2d').putImageData(
+          new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, w * h * 4).slice(), w, h), 0, 0);
+    },
     el: function (tag, cls, parent) {
       var e = document.createElement(tag);
       if (cls) e.className = cls;
@@ -275,10 +282,7 @@ mergeInto(LibraryManager.library, {
   qw_window_icon__deps: ['$QW'],
   qw_window_icon: function (id, rgba, w, h) {
     var icon = QW.windows[id].icon;
-    icon.width = w;
-    icon.height = h;
-    icon.getContext('2d').putImageData(
-        new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, w * h * 4).slice(), w, h), 0, 0);
+    QW.paint(icon, rgba, w, h);
     // The page's icon is the game's (made after the first picture shows).
     if (!QW.favicon) {
       QW.favicon = true;
@@ -394,11 +398,7 @@ mergeInto(LibraryManager.library, {
 
   qw_control_icon__deps: ['$QW'],
   qw_control_icon: function (id, rgba, w, h) {
-    var canvas = QW.controls[id].el;
-    canvas.width = w;
-    canvas.height = h;
-    canvas.getContext('2d').putImageData(
-        new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, w * h * 4).slice(), w, h), 0, 0);
+    QW.paint(QW.controls[id].el, rgba, w, h);
   },
 
   qw_focus__deps: ['$QW'],

@@ -22,7 +22,7 @@ def main():
     out = sys.argv[1]
     display, fx = support.display(), support.fixtures()
     game = support.start_game()
-    kind = "windows" if support.WINDOWS else "native"
+    kind = "windows" if support.WINDOWS else "browser" if support.BROWSER else "native"
     try:
         window = game.main_window()
         if window is None:
