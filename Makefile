@@ -10,8 +10,8 @@ WEB   := $(BUILD)/web
 EMENV := NODE_PATH=/usr/share/nodejs
 ART   := $(abspath $(HOST))/art
 
-.PHONY: all deps host win64 win32 native web test unit e2e native-e2e web-e2e mutants run run-wine \
-	run-web demo screenshots bench dist format stats clean
+.PHONY: all deps host win64 win32 native web test unit e2e native-e2e native-desktops-e2e web-e2e \
+	mutants run run-wine run-web demo screenshots bench dist format stats clean
 
 all: host win64 win32 native web
 
@@ -54,22 +54,26 @@ unit: host
 e2e: win64 win32
 	@scripts/run-e2e
 
-# The browser game's end-to-end tests run in check-dist, on the site unpacked
-# from its zip (make web-e2e runs them on build/web).
+# The end-to-end tests play each game once, in check-dist, as its zip or
+# package holds it (make e2e, native-e2e and web-e2e play build/); the native
+# game's desktops follow.
 test: all
 	@scripts/check-builds
 	@ctest --test-dir $(HOST) --output-on-failure
-	@scripts/run-e2e
+	@scripts/run-e2e --scenarios-only
 	@scripts/check-dist
-	@$(MAKE) --no-print-directory native-e2e
+	@$(MAKE) --no-print-directory native-desktops-e2e
 
 # The native game's end-to-end tests, on a private X server and accessibility
 # bus; the same-pixels test compares with the pictures the Windows game's run
-# saved (make e2e; the native run makes them first when missing). Then the layout and the
-# pictures again at the desktop scale 2, and a game on a headless Wayland
-# compositor.
+# saved (make e2e; the native run makes them first when missing). Then its
+# desktops: the layout and the pictures again at the desktop scale 2, and a
+# game on a headless Wayland compositor.
 native-e2e: host win64 native
 	@tests/native/run
+	@$(MAKE) --no-print-directory native-desktops-e2e
+
+native-desktops-e2e: host win64 native
 	@NATIVE_SCALE=2 tests/native/run test_window test_same_pixels
 	@NATIVE_WAYLAND=1 tests/native/run test_playing.Playing.test_miss_then_try_again \
 	    test_leaving.Leaving.test_each_way_out
