@@ -50,8 +50,8 @@ TEST(Resources, GameWindowTemplate) {
     for (size_t i = 0; i < dlg.items.size(); ++i) {
         const DlgItemTemplate& got = dlg.items[i];
         const Control& w = kGameWindow[i];
-        EXPECT_EQ(std::make_tuple(got.id, got.className, got.text, got.textOrdinal,
-                                  got.style, got.exStyle, got.x, got.y, got.cx, got.cy),
+        EXPECT_EQ(std::make_tuple(got.id, got.className, got.text, got.textOrdinal, got.style,
+                                  got.exStyle, got.x, got.y, got.cx, got.cy),
                   std::make_tuple(w.id, std::string(w.cls), std::string(w.text), w.icon,
                                   WS_CHILD | WS_VISIBLE | w.style, w.exStyle, w.x, w.y, w.cx, w.cy))
             << "control No. " << i + 1;
@@ -126,8 +126,7 @@ TEST(Resources, ABitmapsColumnsDecodeAsPartOfTheWhole) {
         ASSERT_TRUE(DecodeDib(entry.data.data(), entry.data.size(), false, whole));
         const int left = whole.width / 3, columns = std::min(72, whole.width - left);
         ASSERT_TRUE(DecodeDib(entry.data.data(), entry.data.size(), false, part, left, columns));
-        ASSERT_EQ(std::make_tuple(part.width, part.height),
-                  std::make_tuple(columns, whole.height));
+        ASSERT_EQ(std::make_tuple(part.width, part.height), std::make_tuple(columns, whole.height));
         for (int y = 0; y < whole.height; ++y)
             for (int x = 0; x < columns; ++x)
                 ASSERT_EQ(part.pixels[size_t(y * columns + x)],

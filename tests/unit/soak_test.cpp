@@ -90,12 +90,13 @@ TEST(Soak, RandomInputAtEveryMomentKeepsTheGameInItsStates) {
         Reached r;
         for (int session = 0; r.events < perSeed; ++session, ++r.sessions) {
             const bool calm = session % 2 == 0;
-            const int budget = std::min(perSeed - r.events, calm ? kCalmSessionEvents
-                                                                 : kWildSessionEvents);
+            const int budget =
+                std::min(perSeed - r.events, calm ? kCalmSessionEvents : kWildSessionEvents);
             const std::string fault = RunSession(seed * 1000003 + session, calm, budget, r);
             ASSERT_EQ(fault, "") << "seed " << seed << ", session " << session
-                                 << (calm ? " (calm)" : " (wild)") << "\nreplay: QUINTARO_SOAK_SEED="
-                                 << seed << " QUINTARO_SOAK_EVENTS=" << perSeed;
+                                 << (calm ? " (calm)" : " (wild)")
+                                 << "\nreplay: QUINTARO_SOAK_SEED=" << seed
+                                 << " QUINTARO_SOAK_EVENTS=" << perSeed;
         }
         std::printf("soak: seed %llu, %d events in %d sessions: %d exits, %d wins, %d About "
                     "boxes, up to %d windows open\n",
