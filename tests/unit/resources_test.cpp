@@ -91,8 +91,11 @@ TEST(Resources, ReadersRefuseCutsAndBadSizes) {
     ASSERT_NE(entry, nullptr);
     DlgTemplate dlg;
     dlg.caption = "untouched";
-    for (size_t size = 0; size < entry->data.size(); ++size)
-        ASSERT_FALSE(ParseDlgTemplate(entry->data.data(), size, dlg)) << size;
+    for (size_t size = 0; size < entry->data.size(); ++size) {
+        const std::vector<uint8_t> cut(entry->data.begin(), entry->data.begin() + size);
+        ASSERT_FALSE(ParseDlgTemplate(cut.data(), cut.size(), dlg)) << size;
+    }
+    EXPECT_FALSE(ParseDlgTemplate(nullptr, 0, dlg));
     EXPECT_EQ(dlg.caption, "untouched");
 
     std::ifstream in(QUINTARO_RES_FILE, std::ios::binary);
