@@ -97,10 +97,7 @@ public:
             }
     }
 
-    void HostInput(int code) override {
-        const std::function<void()> look = S().looks[size_t(code)];
-        look();
-    }
+    void HostInput(int code) override { std::function<void()>(S().looks[size_t(code)])(); }
 
     void Taking(const dlgmgr::Taken& taken, bool handled) override {
         const auto& watch = handled ? S().afterTaking : S().beforeTaking;
@@ -200,17 +197,17 @@ void SetDeadline(long long atMs) {
     S().deadline = atMs;
 }
 
-void ScheduleClick(long long atMs, int controlId, const CWnd* window) {
-    SchedulePress(atMs, controlId, window);
-    ScheduleRelease(atMs, controlId, window);
-}
-
 void SchedulePress(long long atMs, int controlId, const CWnd* window) {
     Schedule(atMs, Kind::Press, controlId, window);
 }
 
 void ScheduleRelease(long long atMs, int controlId, const CWnd* window) {
     Schedule(atMs, Kind::Release, controlId, window);
+}
+
+void ScheduleClick(long long atMs, int controlId, const CWnd* window) {
+    SchedulePress(atMs, controlId, window);
+    ScheduleRelease(atMs, controlId, window);
 }
 
 void ScheduleKey(long long atMs, int vk, const CWnd* window) {
@@ -258,8 +255,6 @@ bool Open(CDialog& dialog) {
     return dlgmgr::Open(dialog) != nullptr;
 }
 
-// Handles events as the front window's modal loop would, until none is left
-// or the front window closes.
 void RunUntilIdle() {
     const Window* front = dlgmgr::Front();
     const HWND hwnd = front ? front->hwnd : nullptr;

@@ -1,26 +1,18 @@
-// The simulated platform, as tests drive and inspect it.
-//
-// A host of the shared dialog manager (fw/dlgmgr, whose rules every
-// backend but Win32 follows): game code runs natively, windows are built
-// from the real dialog templates of the compiled resources, time is a
-// virtual clock in milliseconds, and input is a script of events at virtual
-// times, handed to the manager when due. What the sim adds of its own:
-//
-// - `window` null in a Schedule call means the window in front when the
-//   event is taken; a named window that is not then in front and enabled
-//   drops its input. A click is a press and a release, two events.
-// - The sim never invalidates a window by itself, beyond the paint request
-//   of a window being shown: paints happen when a test schedules them.
+// The simulated platform, as tests drive and inspect it: a host of the
+// shared dialog manager (fw/dlgmgr) where game code runs natively, windows
+// are built from the compiled resources' templates, time is a virtual clock
+// in milliseconds, and input is a script of events handed to the manager
+// when due. What the sim adds of its own:
+// - It never invalidates a window by itself, beyond the paint request of a
+//   window being shown: paints happen when a test schedules them.
 // - A modal loop with nothing due moves the clock to the next event; when
 //   the script is exhausted DoModal returns -1. The pump never moves the clock.
 // - A modal run with a scripted answer creates no window: its owner is
-//   disabled, the clock moves on by the hold time and the answer returns.
-//   Input due during the hold went to that dialog and is dropped; paint
-//   requests due then wait for the next loop or pump.
-// - AfxExit throws ProcessExit; any move of the clock past the deadline
-//   throws Deadline (a loop that sleeps until input that never comes would
-//   otherwise never end). Both unwind through the program, and the running
-//   dialogs are taken down on the way; call Reset() before the next test.
+//   disabled, the clock moves on by the hold time, input due meanwhile is
+//   dropped, and the answer returns.
+// - AfxExit throws ProcessExit, a move of the clock past the deadline throws
+//   Deadline (a loop waiting for input that never comes would never end);
+//   both take the running dialogs down. Reset() before the next test.
 #pragma once
 
 #include <functional>
@@ -34,11 +26,9 @@ namespace sim {
 
 // ---- The process, the clock and the random source -------------------------
 
-// Thrown by AfxExit: the platform ending the process with this status.
 struct ProcessExit {
     int status;
 };
-// Thrown when the clock would pass the deadline.
 struct Deadline {
     long long atMs;
 };
@@ -62,15 +52,14 @@ const std::vector<unsigned>& Seeds();
 
 // ---- Scripted input ---------------------------------------------------------
 // `window` null means the window in front when the event is handled; a named
-// window that is not in front and enabled then drops its input.
+// window that is not in front and enabled then drops its input. A click (a
+// press and a release) and a key (down and up) are two events.
 
-// Added to a key: pressed with Shift (Shift+Tab).
-constexpr int kWithShift = dlgmgr::kShift;
+constexpr int kWithShift = dlgmgr::kShift; // added to a key: Shift+Tab
 
 void ScheduleClick(long long atMs, int controlId, const CWnd* window = nullptr);
 void SchedulePress(long long atMs, int controlId, const CWnd* window = nullptr);
 void ScheduleRelease(long long atMs, int controlId, const CWnd* window = nullptr);
-// A key pressed and released: two events.
 void ScheduleKey(long long atMs, int vk, const CWnd* window = nullptr);
 // The window becomes invalid at that time and is painted when nothing else waits.
 void SchedulePaint(long long atMs, const CWnd* window = nullptr);
@@ -85,8 +74,7 @@ void ScheduleBurst(long long atMs, int count);
 // Events not yet handled, paint requests included.
 size_t PendingEvents();
 
-// The control with the keyboard focus in the dialog (the front one when
-// null); 0 when it has none.
+// The control with the focus in the dialog (null: the front one), or 0.
 int FocusedId(const CWnd* window = nullptr);
 
 // ---- Watching the platform take events -------------------------------------
@@ -139,7 +127,7 @@ bool PumpOne();
 
 // The dialog in front; null when none, or when a scripted run is in front.
 CDialog* Front();
-// The dialogs that are running or open, bottom to top.
+// Running or open, bottom to top.
 std::vector<CDialog*> OpenDialogs();
 bool IsWindowEnabled(const CWnd& dialog);
 
@@ -148,8 +136,7 @@ bool IsEnabled(int controlId, const CWnd* window = nullptr);
 int Check(int controlId, const CWnd* window = nullptr);
 
 using dlgmgr::MenuItem;
-// The system menu, top to bottom; empty for a window without one.
-std::vector<MenuItem> SystemMenu(const CWnd& dialog);
+std::vector<MenuItem> SystemMenu(const CWnd& dialog); // top to bottom
 
 HICON WindowIcon(const CWnd& dialog, bool big);
 void SetIconic(const CWnd& dialog, bool iconic);
@@ -165,7 +152,6 @@ struct CtlColorReply {
 CtlColorReply RequestCtlColor(int controlId, const CWnd* window = nullptr);
 // The platform's default brushes of the control-colour request.
 using dlgmgr::FaceBrush;
-using dlgmgr::kFaceColor;
 using dlgmgr::WindowBrush;
 
 // ---- Drawing and resources --------------------------------------------------
@@ -185,10 +171,10 @@ void ClearDrawLog();
 // The draws of one control, in order (window null: any window).
 std::vector<DrawCall> DrawsOn(int controlId, const CWnd* window = nullptr);
 
-// Surfaces handed out by GetDC and CPaintDC and not given back.
+// Surfaces handed out by GetDC and CPaintDC and not given back, and all of
+// them; bitmaps loaded and not deleted, and all loads.
 int LiveSurfaces();
 int SurfacesTaken();
-// Bitmaps loaded and not deleted; all loads.
 int LiveBitmaps();
 int BitmapsLoaded();
 int LiveImageLists();

@@ -104,18 +104,11 @@ inline int ClosestDigit(const Grid& grid) {
             out[size_t(d)] = DigitGrid(d);
         return out;
     }();
-    int best = -1;
-    double bestDistance = 1e9;
-    for (int d = 0; d < 10; ++d) {
-        double distance = 0;
+    std::array<double, 10> distance{};
+    for (size_t d = 0; d < 10; ++d)
         for (size_t i = 0; i < grid.size(); ++i)
-            distance += (grid[i] - digits[size_t(d)][i]) * (grid[i] - digits[size_t(d)][i]);
-        if (distance < bestDistance) {
-            bestDistance = distance;
-            best = d;
-        }
-    }
-    return best;
+            distance[d] += (grid[i] - digits[d][i]) * (grid[i] - digits[d][i]);
+    return int(std::min_element(distance.begin(), distance.end()) - distance.begin());
 }
 
 // The number a tile shows: its ink inside the black edge lines read as

@@ -23,10 +23,25 @@ inline void OpenPainted(CDialog& dlg) {
     sim::ClearDrawLog();
 }
 
+// Handles events until the process ends; its exit status, or -1 when the
+// events ran out first.
+inline int RunUntilExit() {
+    try {
+        sim::RunUntilIdle();
+    } catch (const sim::ProcessExit& exit) {
+        return exit.status;
+    }
+    return -1;
+}
+
 // Delivers a click to the handler even where the control is disabled.
 inline void Deliver(CWheelsDlg& dlg, int id) {
     LRESULT result;
     dlg.OnWndMsg(WM_COMMAND, WPARAM(id), 0, &result);
+}
+
+inline std::vector<int> Lucky(const CWheelsDlg& dlg) {
+    return std::vector<int>(dlg.m_nLucky, dlg.m_nLucky + kWheelCount);
 }
 
 // A generator that yields the given values in turn, over and over.

@@ -27,24 +27,15 @@ long long ScheduleMissAndTryAgain(const CWheelsDlg& fresh, long long at) {
     return t + 100;
 }
 
-struct Held {
-    int surfaces, bitmaps, imageLists, gameWindows;
-};
-
-Held HeldNow() {
+// Game windows open; surfaces, bitmaps and image lists held.
+void ExpectOnlyWhatWindowsOwn(const char* when, int gameWindows) {
     int games = 0;
     for (CDialog* dialog : sim::OpenDialogs())
         games += dialog->GetTemplateId() == IDD_WHEELS;
-    return {sim::LiveSurfaces(), sim::LiveBitmaps(), sim::LiveImageLists(), games};
-}
-
-void ExpectOnlyWhatWindowsOwn(const char* when, int gameWindows) {
-    SCOPED_TRACE(when);
-    const Held held = HeldNow();
-    EXPECT_EQ(held.gameWindows, gameWindows);
-    EXPECT_EQ(held.surfaces, 0);
-    EXPECT_EQ(held.bitmaps, 0);
-    EXPECT_EQ(held.imageLists, kListsPerWindow * held.gameWindows);
+    EXPECT_EQ(
+        std::make_tuple(games, sim::LiveSurfaces(), sim::LiveBitmaps(), sim::LiveImageLists()),
+        std::make_tuple(gameWindows, 0, 0, kListsPerWindow * gameWindows))
+        << when;
 }
 
 TEST_F(GameTest, ALongSessionHoldsNoSurfaceOrBitmapAndOnlyEachWindowsImageLists) {
@@ -91,12 +82,7 @@ TEST_F(GameTest, ALongSessionHoldsNoSurfaceOrBitmapAndOnlyEachWindowsImageLists)
         EXPECT_TRUE(sim::IsEnabled(IDC_GET_LUCKY));
     });
     sim::ScheduleClick(t + 100, IDCANCEL);
-    try {
-        sim::RunUntilIdle();
-        FAIL() << "Exit in the newest window did not end the process";
-    } catch (const sim::ProcessExit& exit) {
-        EXPECT_EQ(exit.status, 1);
-    }
+    EXPECT_EQ(RunUntilExit(), 1);
     EXPECT_EQ(looks, kWins + 1);
 }
 

@@ -19,8 +19,7 @@ TEST_F(GameTest, EveryStripAlternatesItsBlankWithTheNumbersInOrder) {
             const CImageList* strip = dlg.Strip(c.type, w);
             ASSERT_NE(strip, nullptr);
             const sim::ImageListInfo info = sim::DescribeImageList(*strip);
-            EXPECT_EQ(info.cx, 72);
-            EXPECT_EQ(info.cy, 72);
+            EXPECT_EQ(std::make_pair(info.cx, info.cy), std::make_pair(72, 72));
             const int n = w == kWheelB ? c.bonusHighest : c.highest;
             ASSERT_EQ((int)info.images.size(), 2 * n);
             // Blank, 1, blank, 2 ...: each number's tile, the one that shows it
@@ -38,18 +37,15 @@ TEST_F(GameTest, EveryStripAlternatesItsBlankWithTheNumbersInOrder) {
     }
     EXPECT_EQ(dlg.Strip(3, 0), nullptr);
     EXPECT_EQ(dlg.Strip(-1, 0), nullptr);
-    const sim::ImageListInfo felt = sim::DescribeImageList(dlg.m_ilBackground);
-    const sim::ImageListInfo banner = sim::DescribeImageList(dlg.m_ilBanner);
-    EXPECT_EQ(felt.cx, 930);
-    EXPECT_EQ(felt.cy, 430);
-    EXPECT_EQ(banner.cx, 504);
-    EXPECT_EQ(banner.cy, 252);
-    ASSERT_EQ(felt.images.size(), 1u);
-    ASSERT_EQ(banner.images.size(), 1u);
-    EXPECT_EQ(felt.images[0].resourceId, IDB_FELT);
-    EXPECT_EQ(banner.images[0].resourceId, IDB_BANNER);
-    EXPECT_EQ(felt.images[0].mask, RGB(0, 0, 0));
-    EXPECT_EQ(banner.images[0].mask, RGB(0, 0, 0));
+    // The felt and the banner: one image each, masked on black.
+    for (auto [list, cx, cy, id] : {std::tuple{&dlg.m_ilBackground, 930, 430, IDB_FELT},
+                                    std::tuple{&dlg.m_ilBanner, 504, 252, IDB_BANNER}}) {
+        const sim::ImageListInfo info = sim::DescribeImageList(*list);
+        EXPECT_EQ(std::make_pair(info.cx, info.cy), std::make_pair(cx, cy));
+        ASSERT_EQ(info.images.size(), 1u);
+        EXPECT_EQ(std::make_pair(info.images[0].resourceId, info.images[0].mask),
+                  std::make_pair(id, RGB(0, 0, 0)));
+    }
 }
 
 TEST_F(GameTest, APaintDrawsTheFeltThenTheSixWheelsOfTheGameType) {
@@ -66,13 +62,11 @@ TEST_F(GameTest, APaintDrawsTheFeltThenTheSixWheelsOfTheGameType) {
         const sim::DrawCall* calls = &log[7 * paint];
         EXPECT_EQ(calls[0].controlId, IDC_BACKGROUND);
         EXPECT_EQ(calls[0].list, &dlg.m_ilBackground);
-        for (int w = 0; w < kWheelCount; ++w) {
-            EXPECT_EQ(calls[1 + w].controlId, kWheels[w].picture);
-            EXPECT_EQ(calls[1 + w].list, dlg.Strip(paint == 0 ? kSuper : kMega, w));
-            EXPECT_EQ(calls[1 + w].image, 0);
-            EXPECT_EQ(calls[1 + w].x, 0);
-            EXPECT_EQ(calls[1 + w].y, 0);
-        }
+        for (int w = 0; w < kWheelCount; ++w)
+            EXPECT_EQ(std::make_tuple(calls[1 + w].controlId, calls[1 + w].list, calls[1 + w].image,
+                                      calls[1 + w].x, calls[1 + w].y),
+                      std::make_tuple(kWheels[w].picture, dlg.Strip(paint == 0 ? kSuper : kMega, w),
+                                      0, 0, 0));
     }
     EXPECT_EQ(sim::LiveSurfaces(), 0);
     EXPECT_EQ(sim::SurfacesTaken(), 14);
@@ -92,9 +86,8 @@ TEST_F(GameTest, APaintDrawsTheFeltThenTheSixWheelsOfTheGameType) {
     sim::RunUntilIdle();
     ASSERT_EQ(sim::DrawLog().size(), 1u);
     const sim::DrawCall& icon = sim::DrawLog()[0];
-    EXPECT_EQ(icon.icon, dlg.m_hIcon);
-    EXPECT_EQ(icon.x, (950 - 32 + 1) / 2);
-    EXPECT_EQ(icon.y, (448 - 32 + 1) / 2);
+    EXPECT_EQ(std::make_tuple(icon.icon, icon.x, icon.y),
+              std::make_tuple(dlg.m_hIcon, (950 - 32 + 1) / 2, (448 - 32 + 1) / 2));
     EXPECT_EQ(sim::LiveSurfaces(), 0);
 }
 

@@ -1,9 +1,9 @@
-#include "soak_checks.h"
+// The rules the soak tests check after every event.
+#include "soak.h"
 
 #include <algorithm>
 #include <bitset>
 #include <cstdlib>
-#include <map>
 #include <sstream>
 #include <vector>
 
@@ -15,30 +15,6 @@ namespace soak {
 namespace {
 
 constexpr int kListsPerGameWindow = 20;
-
-// A short name of a control of the game's windows, for reports.
-std::string ControlName(int id) {
-    for (int w = 0; w < kWheelCount; ++w) {
-        const std::string wheel = w == kWheelB ? "B" : std::to_string(w + 1);
-        if (id == kWheels[w].spin)
-            return "Spin " + wheel;
-        if (id == kWheels[w].stop)
-            return "Stop " + wheel;
-        if (id == kWheels[w].luckyBox)
-            return "box " + wheel;
-    }
-    static const std::map<int, const char*> kNames = {{IDOK, "OK/Try Again/Play Again"},
-                                                      {IDCANCEL, "Exit"},
-                                                      {IDC_GET_LUCKY, "Get Lucky"},
-                                                      {IDC_EASY, "Easy"},
-                                                      {IDC_CHALLENGING, "Challenging"},
-                                                      {IDC_SUPER, "Super"},
-                                                      {IDC_POWER, "Power"},
-                                                      {IDC_MEGA, "Mega"},
-                                                      {IDC_BACKGROUND, "felt"}};
-    const auto known = kNames.find(id);
-    return known != kNames.end() ? known->second : "control " + std::to_string(id);
-}
 
 bool IsGameWindow(const CWnd* window) {
     return window && static_cast<const CDialog*>(window)->GetTemplateId() == IDD_WHEELS;
@@ -66,13 +42,6 @@ Enabled EnabledOf(const CWnd* window) {
 
 int Bits(int mask) {
     return int(std::bitset<kWheelCount>(unsigned(mask)).count());
-}
-
-int OnlyWheel(int mask) {
-    for (int w = 0; w < kWheelCount; ++w)
-        if (mask == 1 << w)
-            return w;
-    return -1;
 }
 
 std::string Describe(const Enabled& e) {
@@ -107,9 +76,9 @@ std::string CheckRow(const CWheelsDlg& dlg, bool finished, bool inFront) {
     if (inFront && won)
         return "the window in front is locked as after a win: " + Describe(e);
     // A ready wheel is armed; a spinning one is armed until its Stop.
-    const int ready = OnlyWheel(e.spins);
+    const int ready = Bits(e.spins) == 1 ? __builtin_ctz(unsigned(e.spins)) : -1;
     if (ready >= 0 && !dlg.m_bArmed[ready])
-        return ControlName(kWheels[ready].spin) + " is enabled for a wheel not armed";
+        return "Spin " + std::to_string(ready + 1) + " is enabled for a wheel not armed";
     if (!sim::IsEnabled(IDCANCEL, &dlg))
         return "\"Exit\" is disabled";
     return {};
@@ -216,7 +185,7 @@ std::string CheckExit(const sim::TakenEvent& event, UINT templateId, int focused
     what << "the process ended on an event that is no way to leave: kind " << int(event.kind)
          << ", code " << event.code << ", template " << templateId
          << (event.dialogKeys ? ", in a modal loop" : ", in the spin loop's pump") << ", focus "
-         << ControlName(focused);
+         << focused;
     return what.str();
 }
 

@@ -1,8 +1,7 @@
-#include "soak_player.h"
-
+// The soak tests' random player.
 #include "game/wheels_dlg.h"
 #include "res/resource.h"
-#include "soak_checks.h"
+#include "soak.h"
 
 namespace soak {
 
@@ -37,28 +36,21 @@ int SpinningWheel(const CWnd* game) {
 
 } // namespace
 
-RandomPlayer::RandomPlayer(unsigned long long seed, bool calm, int budget)
-    : m_random(seed), m_calm(calm), m_budget(budget) {}
-
 void RandomPlayer::OnTaking(const sim::TakenEvent& event) {
     ++m_taken;
     m_pumped = !event.dialogKeys;
-    if (sim::PendingEvents() == 0)
-        Step();
+    OnHandled();
 }
 
 void RandomPlayer::OnHandled() {
-    if (sim::PendingEvents() == 0)
-        Step();
-}
-
-void RandomPlayer::Step() {
-    if (m_taken >= m_budget)
-        Leave();
-    else if (Chance(m_calm ? 85 : 30))
-        Purposeful();
+    if (sim::PendingEvents() != 0)
+        return;
+    if (m_taken < m_budget)
+        Chance(m_calm ? 85 : 30) ? Purposeful() : Aimless();
+    else if (TemplateOf(sim::Front()) == IDD_ABOUTBOX) // the end: the About box closed, then "Exit"
+        sim::ScheduleKey(Soon(), VK_ESCAPE);
     else
-        Aimless();
+        Click(IDCANCEL, false);
 }
 
 long long RandomPlayer::Soon() {
@@ -78,13 +70,9 @@ void RandomPlayer::Click(int id, bool apart) {
         releaseAt = at + 1 + Pick(800);
         sim::ScheduleBurst(at + 1 + Pick(int(releaseAt - at)), 1 + Pick(3));
         if (Chance(20))
-            releaseId = kClickable[Pick(int(std::size(kClickable)))];
+            releaseId = AnyControl();
     }
     sim::ScheduleRelease(releaseAt, releaseId);
-}
-
-void RandomPlayer::Key(int vk) {
-    sim::ScheduleKey(Soon(), vk);
 }
 
 // The game window's next move, the About box closed one of its three ways,
@@ -97,19 +85,17 @@ void RandomPlayer::Purposeful() {
         if (how == 0)
             Click(IDOK, false);
         else if (how == 1)
-            Key(VK_ESCAPE);
+            sim::ScheduleKey(Soon(), VK_ESCAPE);
         else
             sim::ScheduleSysCommand(Soon(), SC_CLOSE); // the close box
         return;
     }
     case IDD_PLAYAGAIN:
-        Click(m_calm || Chance(85) ? IDOK : IDCANCEL, false);
-        return;
+        return Click(m_calm || Chance(85) ? IDOK : IDCANCEL, false);
     case IDD_WHEELS:
         break;
     default:
-        Aimless();
-        return;
+        return Aimless();
     }
     const int spinning = SpinningWheel(front);
     if (spinning >= 0) {
@@ -118,10 +104,8 @@ void RandomPlayer::Purposeful() {
         return;
     }
     for (const WheelControls& wheel : kWheels)
-        if (sim::IsEnabled(wheel.spin, front)) {
-            Click(wheel.spin, Chance(10));
-            return;
-        }
+        if (sim::IsEnabled(wheel.spin, front))
+            return Click(wheel.spin, Chance(10));
     if (sim::IsEnabled(IDC_GET_LUCKY, front))
         Click(Chance(25) ? kSettingsControls[Pick(5)] : IDC_GET_LUCKY, Chance(10));
     else if (sim::IsEnabled(IDOK, front))
@@ -143,21 +127,33 @@ bool RandomPlayer::AimStop() {
     const int frames = ((target - dlg->m_nFrame[w] - 2) % length + length) % length;
     const long long at = sim::Now() + 1 + (long long)frames * dlg->m_nDelay[w];
     sim::ScheduleClick(at, kWheels[w].stop);
-    if (w == kWheelB) {
-        // Clicks on the game window during the win pause.
-        for (int i = Pick(3); i > 0; --i) {
-            const long long during = at + 1 + Pick(int(kWinPauseMs));
-            const int id = kClickable[Pick(int(std::size(kClickable)))];
-            sim::ScheduleClick(during, id, dlg);
-        }
+    // After the last stop, clicks on the game window during the win pause.
+    for (int i = w == kWheelB ? Pick(3) : 0; i > 0; --i) {
+        const long long during = at + 1 + Pick(int(kWinPauseMs));
+        sim::ScheduleClick(during, AnyControl(), dlg);
     }
     return true;
 }
 
+int RandomPlayer::Pick(int count) {
+    return int(m_random() % unsigned(count));
+}
+
+int RandomPlayer::AnyControl() {
+    return kClickable[Pick(int(std::size(kClickable)))];
+}
+
+const CWnd* RandomPlayer::AnyWindow() {
+    const std::vector<CDialog*> open = sim::OpenDialogs();
+    return open.empty() ? nullptr : open[size_t(Pick(int(open.size())))];
+}
+
+// A paint request, or input for a named window, is dropped when its window
+// closes first; a mouse move after it keeps the next step coming.
 void RandomPlayer::Aimless() {
     const int kind = Pick(100);
     if (kind < 45) {
-        int id = kClickable[Pick(int(std::size(kClickable)))];
+        int id = AnyControl();
         if (id == IDCANCEL && (m_calm || Chance(60)))
             id = IDC_BACKGROUND;
         Click(id, Chance(20));
@@ -167,48 +163,29 @@ void RandomPlayer::Aimless() {
                             ((vk == VK_SPACE || vk == VK_RETURN) && sim::FocusedId() == IDCANCEL);
         if (leaves && (m_calm || Chance(50)))
             vk = VK_TAB;
-        Key(vk);
+        sim::ScheduleKey(Soon(), vk);
     } else if (kind < 77) {
         const int what = Pick(m_calm ? 9 : 10);
         const long long at = Soon();
-        const UINT command = what < 5   ? kAboutCommand | UINT(Pick(16))
-                             : what < 7 ? SC_MINIMIZE
-                             : what < 9 ? SC_RESTORE
-                                        : SC_CLOSE;
-        sim::ScheduleSysCommand(at, command);
+        sim::ScheduleSysCommand(at, what < 5   ? kAboutCommand | UINT(Pick(16))
+                                    : what < 7 ? SC_MINIMIZE
+                                    : what < 9 ? SC_RESTORE
+                                               : SC_CLOSE);
     } else if (kind < 87) {
-        const std::vector<CDialog*> open = sim::OpenDialogs();
-        const CWnd* window = open.empty() ? nullptr : open[size_t(Pick(int(open.size())))];
+        const CWnd* window = AnyWindow();
         const long long at = Soon();
         sim::SchedulePaint(at, window);
-        KeepGoing(at);
+        sim::ScheduleBurst(at + 1, 1);
     } else if (kind < 95) {
         const long long at = Soon();
-        const int count = 1 + Pick(4);
-        sim::ScheduleBurst(at, count);
-    } else {
-        // Input for a window behind the one in front, which drops it.
-        const std::vector<CDialog*> open = sim::OpenDialogs();
-        const CWnd* window = open[size_t(Pick(int(open.size())))];
-        const int id = kClickable[Pick(int(std::size(kClickable)))];
+        sim::ScheduleBurst(at, 1 + Pick(4));
+    } else { // input for a window behind the one in front, which drops it
+        const CWnd* window = AnyWindow();
+        const int id = AnyControl();
         const long long at = Soon();
         sim::ScheduleClick(at, id, window);
-        KeepGoing(at);
+        sim::ScheduleBurst(at + 1, 1);
     }
-}
-
-// A paint request, or input for a named window, is dropped when its window
-// closes first; a mouse move after it keeps the next step coming.
-void RandomPlayer::KeepGoing(long long after) {
-    sim::ScheduleBurst(after + 1, 1);
-}
-
-// The end of the session: the About box closed, then "Exit".
-void RandomPlayer::Leave() {
-    if (TemplateOf(sim::Front()) == IDD_ABOUTBOX)
-        Key(VK_ESCAPE);
-    else
-        Click(IDCANCEL, false);
 }
 
 } // namespace soak

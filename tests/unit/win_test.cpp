@@ -25,12 +25,7 @@ TEST_F(GameTest, TheWinShowsTheBannerAtFiveStationsThenTheNumbersThenTheDialog) 
     sim::AnswerModal(IDD_PLAYAGAIN, IDCANCEL, 1000);
     const long long stopAt = PlayAGame(dlg);
     sim::ClearDrawLog();
-    try {
-        sim::RunUntilIdle();
-        FAIL() << "Exit in the end-of-game dialog did not end the process";
-    } catch (const sim::ProcessExit& exit) {
-        EXPECT_EQ(exit.status, 1);
-    }
+    EXPECT_EQ(RunUntilExit(), 1); // "Exit" in the end-of-game dialog
     std::vector<sim::DrawCall> log = sim::DrawLog();
     // The Stop B frame itself was drawn before the stop; skip to the win.
     while (!log.empty() && log.front().controlId != IDC_BACKGROUND)
@@ -50,21 +45,18 @@ TEST_F(GameTest, TheWinShowsTheBannerAtFiveStationsThenTheNumbersThenTheDialog) 
         {IDC_BACKGROUND, 12000, 0, 0},
     };
     ASSERT_EQ(log.size(), std::size(banner) + kWheelCount);
-    for (size_t i = 0; i < std::size(banner); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(log[i].controlId, banner[i].control);
-        EXPECT_EQ(log[i].atMs - stopAt, banner[i].after);
-        EXPECT_EQ(log[i].x, banner[i].x);
-        EXPECT_EQ(log[i].y, banner[i].y);
-        EXPECT_EQ(log[i].list,
-                  banner[i].control == IDC_BANNER_AREA ? &dlg.m_ilBanner : &dlg.m_ilBackground);
-    }
+    for (size_t i = 0; i < std::size(banner); ++i)
+        EXPECT_EQ(std::make_tuple(log[i].controlId, log[i].atMs - stopAt, log[i].x, log[i].y,
+                                  log[i].list),
+                  std::make_tuple(banner[i].control, banner[i].after, banner[i].x, banner[i].y,
+                                  banner[i].control == IDC_BANNER_AREA ? &dlg.m_ilBanner
+                                                                       : &dlg.m_ilBackground))
+            << i;
     // Then every wheel shows its matched number again, in order.
-    for (int w = 0; w < kWheelCount; ++w) {
-        const sim::DrawCall& call = log[std::size(banner) + w];
-        EXPECT_EQ(call.controlId, kWheels[w].picture);
-        EXPECT_EQ(call.image, 2 * dlg.m_nLucky[w] - 1);
-    }
+    for (int w = 0; w < kWheelCount; ++w)
+        EXPECT_EQ(
+            std::make_pair(log[std::size(banner) + w].controlId, log[std::size(banner) + w].image),
+            std::make_pair(kWheels[w].picture, 2 * dlg.m_nLucky[w] - 1));
     const sim::ModalRun& run = sim::ModalRuns().back();
     EXPECT_EQ(run.templateId, (UINT)IDD_PLAYAGAIN);
     EXPECT_EQ(run.startMs - stopAt, 12000);
@@ -88,26 +80,21 @@ TEST_F(GameTest, PlayAgainNestsAFreshGameWindowOverTheFinishedOne) {
         ASSERT_EQ(open.size(), 2u);
         EXPECT_EQ(open[0], &dlg);
         EXPECT_FALSE(sim::IsWindowEnabled(dlg));
+        // A fresh game on the default settings; the finished window keeps
+        // its numbers and its locked buttons.
         const CWnd* next = open[1];
         EXPECT_TRUE(sim::IsWindowEnabled(*next));
+        EXPECT_TRUE(sim::IsEnabled(IDC_GET_LUCKY, next));
         for (const WheelControls& wheel : kWheels)
             EXPECT_EQ(sim::Text(wheel.luckyBox, next), "0");
-        EXPECT_EQ(sim::Check(IDC_SUPER, next), 1);
-        EXPECT_EQ(sim::Check(IDC_EASY, next), 1);
+        for (int id : {IDC_SUPER, IDC_EASY})
+            EXPECT_EQ(sim::Check(id, next), 1);
         EXPECT_EQ(sim::Check(IDC_CHALLENGING, next), 0);
-        EXPECT_TRUE(sim::IsEnabled(IDC_GET_LUCKY, next));
-        // The finished window keeps its numbers and its locked buttons.
         EXPECT_EQ(sim::Text(IDC_LUCKY1, &dlg), "5");
-        EXPECT_FALSE(sim::IsEnabled(IDOK, &dlg));
-        EXPECT_FALSE(sim::IsEnabled(IDC_GET_LUCKY, &dlg));
+        EXPECT_FALSE(sim::IsEnabled(IDOK, &dlg) || sim::IsEnabled(IDC_GET_LUCKY, &dlg));
     });
     sim::ScheduleClick(stopAt + 21000, IDCANCEL);
-    try {
-        sim::RunUntilIdle();
-        FAIL() << "Exit in the new game window did not end the process";
-    } catch (const sim::ProcessExit& exit) {
-        EXPECT_EQ(exit.status, 1);
-    }
+    EXPECT_EQ(RunUntilExit(), 1); // "Exit" in the new game window
     EXPECT_TRUE(looked);
     const auto& runs = sim::ModalRuns();
     ASSERT_EQ(runs.size(), 2u);
