@@ -167,8 +167,10 @@ mergeInto(LibraryManager.library, {
     var key = px + ' ' + QW.text(text);
     var widths = QW.widths || (QW.widths = {});
     if (!(key in widths)) {
-      var ctx = document.createElement('canvas').getContext('2d');
-      ctx.font = px + 'px ' + Module['qwFont'];
+      // One context for every text, its font set again only for another size.
+      var ctx = QW.measurer || (QW.measurer = document.createElement('canvas').getContext('2d'));
+      if (QW.measuredPx !== px) ctx.font = px + 'px ' + Module['qwFont'];
+      QW.measuredPx = px;
       widths[key] = 0;
       for (var c of QW.text(text)) widths[key] += Math.round(ctx.measureText(c).width);
     }
