@@ -15,6 +15,22 @@ std::set<BitmapBits*>& Bitmaps() {
 
 } // namespace
 
+// The compiled resource file's bytes, which the backend's embedded_res.cpp
+// builds into the program.
+extern "C" const uint8_t quintaro_res_begin[] asm("quintaro_res_begin");
+extern "C" const uint8_t quintaro_res_end[] asm("quintaro_res_end");
+
+const ResourceList& ProgramResources() {
+    static ResourceList list;
+    static bool parsed = false;
+    if (!parsed) {
+        parsed = true;
+        if (!ParseResFile(quintaro_res_begin, size_t(quintaro_res_end - quintaro_res_begin), list))
+            list.clear();
+    }
+    return list;
+}
+
 // Found at once: start-up looks up some two thousand.
 const ResourceEntry* FindProgramResource(int type, UINT id) {
     static const std::map<std::pair<int, int>, const ResourceEntry*> index = [] {

@@ -1,7 +1,7 @@
 // The program's own resources, as the backends that read the compiled
 // resource file themselves (the native and the browser game) share them:
 // templates, the string table and bitmap handles. Each backend builds the
-// file into the program (ProgramResources) and makes its own icons.
+// file into the program (its embedded_res.cpp) and makes its own icons.
 #pragma once
 
 #include <cstdint>

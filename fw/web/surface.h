@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fw/common/dib.h"
+#include "fw/hosted/surface.h"
 #include "fw/web/backend.h"
 
 // A picture ready to draw: RGBA bytes, transparent where a pixel is 0.
@@ -25,17 +26,6 @@ struct SurfaceDC {
     bool bkColorSet = false;
 };
 
-inline SurfaceDC* SurfaceOf(HDC hdc) {
-    return reinterpret_cast<SurfaceDC*>(hdc);
-}
-inline HDC HandleOf(SurfaceDC* dc) {
-    return reinterpret_cast<HDC>(dc);
-}
-
-// A surface of the dialog's client area for one drawing; release it with
-// ReleaseSurface.
-SurfaceDC* TakeSurface(Window* dialog, int originX, int originY);
-void ReleaseSurface(SurfaceDC* dc);
 // Draws a picture at (x, y) of the surface: its opaque pixels replace what
 // lies beneath.
 void DrawPicture(SurfaceDC* dc, const Picture& picture, int x, int y);
