@@ -1,7 +1,8 @@
+// The icons of the program's resources, as GTK shows them.
 #include "fw/gtk/resources.h"
 
 #include <algorithm>
-#include <map>
+#include <cstdlib>
 
 #include "fw/afxwin.h"
 #include "fw/gtk/dib.h"
@@ -14,7 +15,9 @@ GdkPixbuf* PixbufOf(cairo_surface_t* surface) {
     return gdk_pixbuf_get_from_surface(surface, 0, 0, w, h);
 }
 
-IconImages ReadIcon(const ResourceEntry& group) {
+} // namespace
+
+IconImages* ReadIcon(const ResourceEntry& group) {
     IconImages icon;
     for (int imageId : IconImageIds(group)) {
         const ResourceEntry* image = FindProgramResource(kRtIcon, UINT(imageId));
@@ -28,16 +31,8 @@ IconImages ReadIcon(const ResourceEntry& group) {
     std::sort(icon.images.begin(), icon.images.end(), [](GdkPixbuf* a, GdkPixbuf* b) {
         return gdk_pixbuf_get_width(a) > gdk_pixbuf_get_width(b);
     });
-    return icon;
+    return icon.images.empty() ? nullptr : new IconImages(std::move(icon));
 }
-
-// Icons are shared: one per resource, loaded once, never freed.
-std::map<UINT, IconImages>& Icons() {
-    static std::map<UINT, IconImages> icons;
-    return icons;
-}
-
-} // namespace
 
 GdkPixbuf* IconImages::Best(int size) const {
     GdkPixbuf* best = nullptr;
@@ -46,25 +41,4 @@ GdkPixbuf* IconImages::Best(int size) const {
                          std::abs(gdk_pixbuf_get_width(best) - size))
             best = image;
     return best;
-}
-
-HICON LoadIconResource(UINT id) {
-    auto it = Icons().find(id);
-    if (it == Icons().end()) {
-        const ResourceEntry* group = FindProgramResource(kRtGroupIcon, id);
-        if (!group)
-            return nullptr;
-        IconImages icon = ReadIcon(*group);
-        if (icon.images.empty())
-            return nullptr;
-        it = Icons().emplace(id, std::move(icon)).first;
-    }
-    return reinterpret_cast<HICON>(&it->second);
-}
-
-const IconImages* IconOf(HICON icon) {
-    for (const auto& entry : Icons())
-        if (reinterpret_cast<HICON>(const_cast<IconImages*>(&entry.second)) == icon)
-            return &entry.second;
-    return nullptr;
 }

@@ -14,5 +14,3 @@ struct IconImages {
     // The image closest to size pixels wide, or null.
     GdkPixbuf* Best(int size) const;
 };
-// The icon of a handle that LoadIcon gave; null for any other value.
-const IconImages* IconOf(HICON icon);

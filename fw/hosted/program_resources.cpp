@@ -89,6 +89,31 @@ BOOL CString::LoadString(UINT nID) {
     return !IsEmpty();
 }
 
+// Icons are shared: one per resource, never freed.
+std::map<UINT, IconImages*>& Icons() {
+    static std::map<UINT, IconImages*> icons;
+    return icons;
+}
+
+HICON LoadIconResource(UINT id) {
+    auto it = Icons().find(id);
+    if (it == Icons().end()) {
+        const ResourceEntry* group = FindProgramResource(kRtGroupIcon, id);
+        IconImages* icon = group ? ReadIcon(*group) : nullptr;
+        if (!icon)
+            return nullptr;
+        it = Icons().emplace(id, icon).first;
+    }
+    return reinterpret_cast<HICON>(it->second);
+}
+
+const IconImages* IconOf(HICON icon) {
+    for (const auto& entry : Icons())
+        if (reinterpret_cast<HICON>(entry.second) == icon)
+            return entry.second;
+    return nullptr;
+}
+
 HICON CWinApp::LoadIcon(UINT nIDResource) const {
     return LoadIconResource(nIDResource);
 }

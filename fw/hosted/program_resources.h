@@ -26,5 +26,14 @@ struct BitmapBits {
 // The bitmap of a handle that AfxLoadBitmap gave; null otherwise.
 const BitmapBits* BitmapOf(HBITMAP bitmap);
 
-// The icon of a resource, made by the backend (LoadIcon gives it).
+// An icon resource: every image of its group, largest first, as the
+// backend shows them (its resources.h defines it).
+struct IconImages;
+// The icon of a resource, read once and kept for the rest of the run
+// (LoadIcon gives it); null when the backend can read none of its images.
 HICON LoadIconResource(UINT id);
+// The icon of a handle that LoadIcon gave; null for any other value.
+const IconImages* IconOf(HICON icon);
+// Made by the backend: the images of an icon group, or null when it can
+// read none of them.
+IconImages* ReadIcon(const ResourceEntry& group);

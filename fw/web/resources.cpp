@@ -1,14 +1,12 @@
+// The icons of the program's resources, as the page shows them.
 #include "fw/web/resources.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <map>
 
 #include "fw/afxwin.h"
 
-namespace {
-
-IconImages ReadIcon(const ResourceEntry& group) {
+IconImages* ReadIcon(const ResourceEntry& group) {
     IconImages icon;
     for (int imageId : IconImageIds(group)) {
         const ResourceEntry* image = FindProgramResource(kRtIcon, UINT(imageId));
@@ -18,16 +16,8 @@ IconImages ReadIcon(const ResourceEntry& group) {
     }
     std::sort(icon.images.begin(), icon.images.end(),
               [](const Picture& a, const Picture& b) { return a.width > b.width; });
-    return icon;
+    return icon.images.empty() ? nullptr : new IconImages(std::move(icon));
 }
-
-// Icons are shared: one per resource, loaded once, never freed.
-std::map<UINT, IconImages>& Icons() {
-    static std::map<UINT, IconImages> icons;
-    return icons;
-}
-
-} // namespace
 
 const Picture* IconImages::Best(int size) const {
     const Picture* best = nullptr;
@@ -35,25 +25,4 @@ const Picture* IconImages::Best(int size) const {
         if (!best || std::abs(image.width - size) < std::abs(best->width - size))
             best = &image;
     return best;
-}
-
-HICON LoadIconResource(UINT id) {
-    auto it = Icons().find(id);
-    if (it == Icons().end()) {
-        const ResourceEntry* group = FindProgramResource(kRtGroupIcon, id);
-        if (!group)
-            return nullptr;
-        IconImages icon = ReadIcon(*group);
-        if (icon.images.empty())
-            return nullptr;
-        it = Icons().emplace(id, std::move(icon)).first;
-    }
-    return reinterpret_cast<HICON>(&it->second);
-}
-
-const IconImages* IconOf(HICON icon) {
-    for (const auto& entry : Icons())
-        if (reinterpret_cast<HICON>(const_cast<IconImages*>(&entry.second)) == icon)
-            return &entry.second;
-    return nullptr;
 }

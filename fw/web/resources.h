@@ -13,5 +13,3 @@ struct IconImages {
     // The image closest to size pixels wide, or null.
     const Picture* Best(int size) const;
 };
-// The icon of a handle that LoadIcon gave; null for any other value.
-const IconImages* IconOf(HICON icon);
