@@ -74,7 +74,7 @@ class Page(support.GameTest):
         self.expect_exit_status(game)
         self.assertFalse(game.frames(g.TITLE), "the game window stays after the end")
         draws = game.page.ask("window.qwDraws")
-        time.sleep(1)
+        time.sleep(0.5)  # many frames of a turning wheel
         self.assertEqual(game.page.ask("window.qwDraws"), draws, "the page draws after the end")
         again = game.page.ask("(({x, y, width, height}) => [x, y, width, height].map(Math.round))"
                               "(document.querySelector('#message button').getBoundingClientRect())")
