@@ -1,42 +1,45 @@
-"""What every end-to-end test case shares: the game's path (the native game,
-the Windows game under Wine when it is a .exe, or the browser game's site),
-the fixtures, the display, and a launch that always ends the game it started."""
+"""What every end-to-end test case shares: the game (the native game, the
+Windows game under Wine when it is a .exe, or the browser game's site), the
+fixtures, the display, and a launch that always ends the game it started."""
 
+import functools
 import os
 import unittest
 
 import browser
 import fixtures as fx
 import game as g
+import player as p
 import wdisplay
 import wine
 import xdisplay
 
 TOP = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "../.."))
 GAME = os.environ.get("QUINTARO_NATIVE", os.path.join(TOP, "build/linux/quintaro"))
-FIXTURES = os.environ.get("NATIVE_FIXTURES", os.path.join(TOP, "build/host/native-fixtures"))
 OUT = os.environ.get("NATIVE_OUT", os.path.join(TOP, "build/native-e2e"))
 WINDOWS = GAME.endswith(".exe")
 BROWSER = os.environ.get("E2E_GAME") == "web"
 SITE = os.environ.get("QUINTARO_WEB_SITE", os.path.join(TOP, "build/web"))
-WINE_QUERY = os.environ.get("WINE_QUERY", os.path.join(TOP, "build/win64/tests/native/wine/wine_query.exe"))
 LEAVE_STATUS = 1
+SETTINGS = (p.GET_LUCKY_ID, p.EASY_ID, p.CHALLENGING_ID) + p.TYPE_IDS
 
-_shared = {}
 
-
+@functools.cache
 def fixtures():
-    if "fixtures" not in _shared:
-        _shared["fixtures"] = fx.Fixtures(FIXTURES)
-    return _shared["fixtures"]
+    return fx.Fixtures(os.environ.get("NATIVE_FIXTURES",
+                                      os.path.join(TOP, "build/host/native-fixtures")))
 
 
+@functools.cache
 def display():
     """The X server, or a Wayland compositor where the runner started one."""
-    if "display" not in _shared:
-        wayland = os.environ.get("WAYLAND_DISPLAY") and not os.environ.get("DISPLAY")
-        _shared["display"] = wdisplay.WaylandDisplay() if wayland else xdisplay.Display()
-    return _shared["display"]
+    wayland = os.environ.get("WAYLAND_DISPLAY") and not os.environ.get("DISPLAY")
+    return wdisplay.WaylandDisplay() if wayland else xdisplay.Display()
+
+
+@functools.cache
+def wine_query():
+    return wine.Query(os.environ["WINE_QUERY"])
 
 
 def start_game(url=None):
@@ -46,17 +49,12 @@ def start_game(url=None):
         os.makedirs(OUT, exist_ok=True)
         url = url or "file://" + os.path.join(os.path.abspath(SITE), "index.html")
         return browser.Game(url, fixtures(), os.path.join(OUT, "chromium.log"))
-    if not WINDOWS:
-        return g.Game(GAME, fixtures())
-    if "query" not in _shared:
-        _shared["query"] = wine.Query(WINE_QUERY)
-    return wine.Game(_shared["query"], GAME, fixtures())
+    return wine.Game(wine_query(), GAME, fixtures()) if WINDOWS else g.Game(GAME, fixtures())
 
 
 class GameTest(unittest.TestCase):
     def setUp(self):
-        self.fx = fixtures()
-        self.display = display()
+        self.fx, self.display = fixtures(), display()
 
     def launch(self, url=None):
         """Starts the game and returns it with its painted main window."""
@@ -76,16 +74,41 @@ class GameTest(unittest.TestCase):
         self.wait_painted(window)
         return game, window
 
+    def play(self, level=None, spin=False):
+        """A launched game's player, at that level, with wheel 1 turning if spin."""
+        game, window = self.launch()
+        player = p.Player(self.display, window, self.fx)
+        if level:
+            player.choose(level)
+        if spin:
+            player.draw_numbers()
+            player.start_spin(0)
+        return game, window, player
+
+    def only_enabled(self, player, wanted, when):
+        """Exactly these controls, and Exit, are enabled."""
+        ids = SETTINGS + (1,) + tuple(i for ids in self.fx.wheels for i in ids[1:3])
+        self.assertTrue(player.enabled(2), "%s: \"Exit\" is disabled" % when)
+        wrong = [cid for cid in ids if player.enabled(cid) != (cid in wanted)]
+        self.assertEqual(wrong, [], "%s: these controls have the wrong state" % when)
+
+    def expect_fresh_game(self, player, when, try_again=False):
+        """The number boxes at 0, Super at the Easy level, the settings (and
+        "Try Again" after a game) and Exit the only controls enabled."""
+        boxes = [player.widget(ids[0]).text() for ids in self.fx.wheels]
+        self.assertEqual(boxes, ["0"] * p.WHEEL_COUNT, "%s: number boxes" % when)
+        checked = [player.widget(i).checked() for i in SETTINGS[1:]]
+        self.assertEqual(checked, [True, False, True, False, False], "%s: the settings" % when)
+        self.only_enabled(player, SETTINGS + ((1,) if try_again else ()), when)
+
     def wait_painted(self, window):
         """Waits until the client area holds still: the first paint is over."""
-        ox, oy = window.client_origin()
-        size = (window.dialog.width, window.dialog.height)
         last = [None]
 
         def still():
-            image = self.display.capture(ox, oy, *size)
-            same = last[0] is not None and image.bgr == last[0]
-            last[0] = image.bgr
+            image = self.display.capture(*window.client_origin(), window.dialog.width,
+                                         window.dialog.height).bgr
+            same, last[0] = image == last[0], image
             return same
         self.assertTrue(g.wait_until(still, g.WINDOW_TIMEOUT, 0.1),
                         "the window keeps changing; it never finishes painting")

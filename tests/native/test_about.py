@@ -5,23 +5,17 @@ while it is open and turns on after OK."""
 import time
 
 import game as g
-import player as p
 import support
 
 
 class AboutDuringSpin(support.GameTest):
     def test_about_holds_the_wheel(self):
-        game, window = self.launch()
-        player = p.Player(self.display, window, self.fx)
-        player.draw_numbers()
-        player.start_spin(0)
+        game, window, player = self.play(spin=True)
         delay = player.delay[0] / 1000.0
         self.assertTrue(game.open_about(self.display, window), "no item \"%s\"" % g.ABOUT_ITEM)
         boxes = game.wait_windows(g.ABOUT_TITLE, "about")
         self.assertTrue(boxes, "no window \"%s\" during the spin" % g.ABOUT_TITLE)
-        about = boxes[0]
-        texts = [w.text() for w in about.widgets()]
-        self.assertIn("Quintaro Version 2.0", texts)
+        self.assertIn("Quintaro Version 2.0", [w.text() for w in boxes[0].widgets()])
 
         # Still for five frames' time.
         time.sleep(delay)
@@ -32,21 +26,14 @@ class AboutDuringSpin(support.GameTest):
         # Modal: a Stop click now is not the game's, so the wheel turns on after OK.
         self.display.click(*player.stop_at)
 
-        self.display.click_on(about.find(about.dialog.control(1)))
+        self.display.click_on(boxes[0].by_id(1))
         self.assertTrue(g.wait_until(lambda: not game.frames(g.ABOUT_TITLE), 5),
                         "the About box stays open after OK")
-        watcher = p.WheelWatcher(self.display, player.picture_rect(0), False,
-                                 player.highest[0], self.fx.art)
+        watcher = player.watcher(0)
         watcher.look()
         # More frames than a Stop click taken late would still let through.
-        changes = [0]
-
-        def turned_on():
-            changes[0] += watcher.look()
-            return changes[0] >= 4
-        self.assertTrue(g.wait_until(turned_on, 6 * delay + 2, 0.005),
-                        "wheel 1 does not turn on after the About box closed (%d changes)"
-                        % changes[0])
+        self.assertTrue(watcher.changes(4, 6 * delay + 2),
+                        "wheel 1 does not turn on after the About box closed")
         # The spin is still the game's: Stop stops it.
         self.display.move(*player.stop_at)
         self.display.press_release()

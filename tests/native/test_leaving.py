@@ -14,37 +14,24 @@ class Leaving(support.GameTest):
         self.display.move(*g.centre(window.outer_rect()))
         self.display.key(key, modifiers)
 
-    def spin_wheel_one(self, window):
-        player = p.Player(self.display, window, self.fx)
-        player.draw_numbers()
-        player.start_spin(0)
-        return player
-
     def test_each_way_out(self):
-        ways = (("Exit", False), ("Escape", False), ("close box", True), ("Alt+F4", True),
-                ("Exit", True))
-        for way, mid_spin in ways:
-            with self.subTest(way=way, mid_spin=mid_spin):
+        ways = {"Exit": lambda game, window: self.display.click_on(window.by_id(2)),
+                "Escape": lambda game, window: self.press(window, "Escape"),
+                "close box": lambda game, window: self.assertTrue(
+                    game.click_close_box(self.display, window), "the window has no close box"),
+                "Alt+F4": lambda game, window: self.press(window, "F4", ("Alt_L",))}
+        for way, spin in (("Exit", False), ("Escape", False), ("close box", True),
+                          ("Alt+F4", True), ("Exit", True)):
+            with self.subTest(way=way, mid_spin=spin):
                 # A Wayland compositor takes no keys or window-manager requests from us.
                 if way != "Exit" and not hasattr(self.display, "key"):
                     self.skipTest("no keys or close box on this display")
-                game, window = self.launch()
-                if mid_spin:
-                    self.spin_wheel_one(window)
-                if way == "Exit":
-                    self.display.click_on(window.by_id(2))
-                elif way == "close box":
-                    self.assertTrue(game.click_close_box(self.display, window),
-                                    "the window has no close box")
-                elif way == "Alt+F4":
-                    self.press(window, "F4", ("Alt_L",))
-                else:
-                    self.press(window, way)
+                game, window, _ = self.play(spin=spin)
+                ways[way](game, window)
                 self.expect_exit_status(game)
 
     def test_escape_and_enter_during_a_spin(self):
-        game, window = self.launch()
-        player = self.spin_wheel_one(window)
+        game, window, player = self.play(spin=True)
         ids = [i for ids in self.fx.wheels for i in ids[1:3]] + [1, 2, p.GET_LUCKY_ID]
         before = [player.enabled(i) for i in ids]
         self.press(window, "Escape")
@@ -54,11 +41,4 @@ class Leaving(support.GameTest):
         self.assertTrue(game.running(), "the game ended on Escape or Enter during a spin")
         self.assertEqual([player.enabled(i) for i in ids], before,
                          "the keys changed which controls are enabled")
-        watcher = p.WheelWatcher(self.display, player.picture_rect(0), False,
-                                 player.highest[0], self.fx.art)
-        changes = [0]
-
-        def turning():
-            changes[0] += watcher.look()
-            return changes[0] >= 3
-        self.assertTrue(g.wait_until(turning, 2.0, 0.005), "wheel 1 stands still after the keys")
+        self.assertTrue(player.watcher(0).changes(3, 2.0), "wheel 1 stands still after the keys")

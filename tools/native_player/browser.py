@@ -15,7 +15,6 @@ import os
 import shutil
 import subprocess
 import tempfile
-import time
 
 import game as g
 
@@ -25,8 +24,15 @@ SCREEN = os.environ.get("SESSION_SCREEN", "1280x1024")
 _ROLES = {"qw-button": "push button", "qw-check": "check box", "qw-radio": "radio button",
           "qw-number": "text", "qw-label": "label", "qw-group": "panel", "qw-icon": "icon",
           "qw-frame": "drawing area"}
-# Before the page's own scripts: the status the program ends with.
+# Before the page's own scripts: the status the program ends with, and how
+# often the page has drawn on a canvas.
 _WATCH_EXIT = """
+window.qwDraws = 0;
+for (const f of ['drawImage', 'putImageData']) {
+  const draw = CanvasRenderingContext2D.prototype[f];
+  CanvasRenderingContext2D.prototype[f] = function () { ++window.qwDraws;
+    return draw.apply(this, arguments); };
+}
 Object.defineProperty(window, 'Module', {configurable: true, get() { return this.qwModule; },
   set(m) { const told = m.onExit; this.qwModule = m;
     m.onExit = function (status) { window.qwExitStatus = status; if (told) told(status); }; }});
@@ -83,9 +89,7 @@ class Control:
 class Window(g.Window):
     def __init__(self, page, handle, title, dialog):
         self.page, self.handle, self.title, self.dialog = page, handle, title, dialog
-
-    def __eq__(self, other):
-        return isinstance(other, Window) and self.handle == other.handle
+        self.key = handle
 
     def _ask(self, expression):
         return self.page.ask("(() => { const w = qwWin(%s); return w && (%s); })()"
@@ -99,13 +103,10 @@ class Window(g.Window):
         return tuple(self._ask("qwRect(w)"))
 
     def client_origin(self):
-        return self.client_rect()[:2]
+        return tuple(self._ask("qwRect(w.querySelector('.qw-client'))")[:2])
 
     def client_size(self):
-        return self.client_rect()[2:]
-
-    def client_rect(self):
-        return tuple(self._ask("qwRect(w.querySelector('.qw-client'))"))
+        return tuple(self._ask("qwRect(w.querySelector('.qw-client'))")[2:])
 
     def showing(self):
         return bool(self._ask("!w.hidden && w.isConnected"))
@@ -203,30 +204,22 @@ class Page:
         shutil.rmtree(self.profile, ignore_errors=True)
 
 
-class Game:
+class Game(g.Run):
     """One page of the browser game: opened in __init__, closed by end()."""
 
     def __init__(self, url, fixtures, log):
-        self.fixtures = fixtures
-        self.started = time.monotonic()
+        super().__init__(fixtures)
         self.page = Page(url, log)
         self.app = self.page.session
 
     def frames(self, title):
-        """The handles of the page's showing windows with that title, oldest first."""
-        return sorted(self.page.ask(
+        """The handles and title of the page's showing windows with that title, oldest first."""
+        return [(h, title) for h in sorted(self.page.ask(
             "[...document.querySelectorAll('.qw-window:not([hidden]) .qw-title')].filter((t) =>"
-            " t.textContent === %s).map((t) => +t.id.slice(9))" % json.dumps(title)) or [])
+            " t.textContent === %s).map((t) => +t.id.slice(9))" % json.dumps(title)) or [])]
 
-    def wait_windows(self, title, dialog_name, count=1, timeout=g.WINDOW_TIMEOUT):
-        handles = g.wait_until(lambda: len(self.frames(title)) >= count and self.frames(title),
-                               timeout, 0.05)
-        dialog = self.fixtures.dialogs[dialog_name]
-        return [Window(self.page, h, title, dialog) for h in (handles or [])]
-
-    def main_window(self, timeout=g.WINDOW_TIMEOUT):
-        windows = self.wait_windows(g.TITLE, "game", 1, timeout)
-        return windows[0] if windows else None
+    def window(self, frame, dialog):
+        return Window(self.page, *frame, dialog)
 
     def viewport(self):
         return tuple(self.page.ask("[innerWidth, innerHeight]"))

@@ -1,9 +1,9 @@
-// Writes what the native end-to-end tests expect to see, read from the very
+// Writes what the end-to-end tests expect to see, read from the very
 // resources the game is built from (the .res the host tree compiles):
 //   layout.tsv  the game window as the intended layout (the table the
 //               resource and Windows end-to-end tests hold the game to), the
 //               About box and the end-of-game dialog as their templates have
-//               them: each control's id, class, style, text and pixel rectangle;
+//               them: each control's id, class, style, pixel rectangle, text;
 //   rules.tsv   the tables that drive the game: each wheel's controls, the
 //               ranges of each game type, the frame delays of each level;
 //   art.tsv     each picture the player must recognise, with the raw RGB
@@ -25,23 +25,9 @@
 
 namespace {
 
-constexpr int kMainBlankId = 223;
-constexpr int kBonusBlankId = 232;
-constexpr int kFeltId = 231;
-constexpr int kBannerId = 263;
+constexpr int kMainBlankId = 223, kBonusBlankId = 232, kFeltId = 231, kBannerId = 263;
 constexpr int kBannerRows = 252; // the banner bitmap's last row is never drawn
-constexpr int kHighestMain = 75;
-constexpr int kHighestBonus = 35;
-
-// Dialog units to pixels at the game's fixed scale, halves up: 2 px across,
-// 17/8 px down; a position and a size each on their own, as a dialog
-// template is laid out (a wheel, 34 units high, is 72 px).
-int across(int units) {
-    return units * 2;
-}
-int down(int units) {
-    return (units * 17 + 4) / 8;
-}
+constexpr int kHighestMain = 75, kHighestBonus = 35;
 
 // Tabs and line breaks cannot occur in a cell.
 std::string cell(std::string text) {
@@ -51,42 +37,44 @@ std::string cell(std::string text) {
     return text;
 }
 
-// dialog <name> <id> <width> <height> <caption>
-void writeDialogLine(std::ofstream& out, const char* name, int id, int cx, int cy,
-                     const std::string& caption) {
-    out << "dialog\t" << name << '\t' << id << '\t' << across(cx) << '\t' << down(cy) << '\t'
-        << cell(caption) << '\n';
+// dialog <name> <width> <height>, then for each control
+// control <dialog> <id> <class> <style> <x> <y> <width> <height> <text>, in
+// pixels at the game's fixed scale, halves up: 2 px a dialog unit across,
+// 17/8 px down; a position and a size each on their own, as a dialog
+// template is laid out (a wheel, 34 units high, is 72 px).
+void writeDialog(std::ofstream& out, const char* name, const DlgTemplate& dlg) {
+    const auto down = [](int units) { return (units * 17 + 4) / 8; };
+    out << "dialog\t" << name << '\t' << 2 * dlg.cx << '\t' << down(dlg.cy) << '\n';
+    for (const DlgItemTemplate& c : dlg.items)
+        out << "control\t" << name << '\t' << c.id << '\t' << c.className << '\t' << c.style << '\t'
+            << 2 * c.x << '\t' << down(c.y) << '\t' << 2 * c.cx << '\t' << down(c.cy) << '\t'
+            << cell(c.text) << '\n';
 }
 
-// control <dialog> <number> <id> <class> <style> <icon> <x> <y> <width> <height> <text>
-void writeControlLine(std::ofstream& out, const char* name, int number, int id,
-                      const std::string& cls, uint32_t style, bool icon, int x, int y, int cx,
-                      int cy, const std::string& text) {
-    out << "control\t" << name << '\t' << number << '\t' << id << '\t' << cls << '\t' << style
-        << '\t' << icon << '\t' << across(x) << '\t' << down(y) << '\t' << across(cx) << '\t'
-        << down(cy) << '\t' << cell(text) << '\n';
-}
-
-void writeGameWindow(std::ofstream& out) {
-    using namespace expected_layout;
-    writeDialogLine(out, "game", IDD_WHEELS, kGameWindowWidth, kGameWindowHeight, "");
-    int number = 0;
-    for (const Control& c : kGameWindow)
-        writeControlLine(out, "game", ++number, c.id, c.cls, c.style, c.icon >= 0, c.x, c.y, c.cx,
-                         c.cy, c.text);
-}
-
-bool writeDialog(const ResourceList& res, int id, const char* name, std::ofstream& out) {
+bool writeTemplate(const ResourceList& res, int id, const char* name, std::ofstream& out) {
     const ResourceEntry* entry = FindResource(res, kRtDialog, id);
     DlgTemplate dlg;
     if (!entry || !ParseDlgTemplate(entry->data.data(), entry->data.size(), dlg))
         return false;
-    writeDialogLine(out, name, id, dlg.cx, dlg.cy, dlg.caption);
-    int number = 0;
-    for (const DlgItemTemplate& item : dlg.items)
-        writeControlLine(out, name, ++number, item.id, item.className, item.style,
-                         item.textOrdinal >= 0, item.x, item.y, item.cx, item.cy, item.text);
+    writeDialog(out, name, dlg);
     return true;
+}
+
+void writeGameWindow(std::ofstream& out) {
+    using namespace expected_layout;
+    DlgTemplate dlg;
+    dlg.cx = kGameWindowWidth;
+    dlg.cy = kGameWindowHeight;
+    for (const Control& c : kGameWindow) {
+        DlgItemTemplate item;
+        item.id = c.id;
+        item.className = c.cls;
+        item.style = c.style;
+        item.x = c.x, item.y = c.y, item.cx = c.cx, item.cy = c.cy;
+        item.text = c.text;
+        dlg.items.push_back(item);
+    }
+    writeDialog(out, "game", dlg);
 }
 
 bool writePicture(const ResourceList& res, int id, int maxRows, const std::string& dir,
@@ -94,11 +82,11 @@ bool writePicture(const ResourceList& res, int id, int maxRows, const std::strin
     const ResourceEntry* entry = FindResource(res, kRtBitmap, id);
     if (!entry)
         return false;
-    const bmp_reader::Dib probe = bmp_reader::ParseDib(entry->data, 0, 0, 0);
-    const int rows = probe.rows() < maxRows ? probe.rows() : maxRows;
     // Cutting rows from a bottom-up picture means skipping the stored ones at its start.
-    const bmp_reader::Dib full = bmp_reader::ParseDib(entry->data, 0, 0, probe.rows());
-    if (!full.error.empty() || probe.width <= 0)
+    const int stored = bmp_reader::ParseDib(entry->data, 0, 0, 0).rows();
+    const bmp_reader::Dib full = bmp_reader::ParseDib(entry->data, 0, 0, stored);
+    const int rows = stored < maxRows ? stored : maxRows;
+    if (!full.error.empty() || full.width <= 0)
         return false;
     std::ofstream raw(dir + "/" + name + ".rgb", std::ios::binary);
     for (int y = 0; y < rows; ++y)
@@ -138,14 +126,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot read %s\n", QUINTARO_RES_FILE);
         return 1;
     }
-    std::ofstream layout(dir + "/layout.tsv");
+    std::ofstream layout(dir + "/layout.tsv"), rules(dir + "/rules.tsv"), art(dir + "/art.tsv");
     writeGameWindow(layout);
-    bool ok = writeDialog(res, IDD_ABOUTBOX, "about", layout) &&
-              writeDialog(res, IDD_PLAYAGAIN, "end", layout);
-
-    std::ofstream rules(dir + "/rules.tsv");
+    bool ok = writeTemplate(res, IDD_ABOUTBOX, "about", layout) &&
+              writeTemplate(res, IDD_PLAYAGAIN, "end", layout);
     writeRules(rules);
-    std::ofstream art(dir + "/art.tsv");
     for (int n = 0; n <= kHighestMain && ok; ++n)
         ok = writePicture(res, n ? MainTileId(n) : kMainBlankId, 72, dir,
                           "main_" + std::to_string(n), art);

@@ -5,39 +5,27 @@ pictures the player recognises on the screen."""
 import os
 
 # Button and static styles that decide a control's kind.
-_BUTTON_KIND = {0: "push button", 1: "push button", 3: "check box", 9: "radio button",
-                7: "group box"}
-_STATIC_KIND = {0: "label", 1: "label", 2: "label", 3: "icon", 7: "frame", 8: "frame"}
+_KINDS = {"button": (0xF, {0: "push button", 1: "push button", 3: "check box",
+                           9: "radio button", 7: "group box"}),
+          "static": (0x1F, {0: "label", 1: "label", 2: "label", 3: "icon", 7: "frame",
+                            8: "frame"})}
 
 
 class Control:
     def __init__(self, fields):
-        (self.number, self.id, self.cls, self.style, icon,
-         self.x, self.y, self.width, self.height) = (
-            int(f) if i != 2 else f for i, f in enumerate(fields[:9]))
-        self.is_icon = icon == 1
-        self.text = fields[9] if len(fields) > 9 else ""
-        if self.cls == "button":
-            self.kind = _BUTTON_KIND.get(self.style & 0xF, "button")
-        elif self.cls == "static":
-            self.kind = _STATIC_KIND.get(self.style & 0x1F, "static")
-        else:
-            self.kind = self.cls  # "edit"
-
-    @property
-    def rect(self):
-        return (self.x, self.y, self.width, self.height)
+        self.id, self.cls, self.style = int(fields[0]), fields[1], int(fields[2])
+        self.rect = self.x, self.y, self.width, self.height = tuple(int(v) for v in fields[3:7])
+        self.text = fields[7] if len(fields) > 7 else ""
+        mask, kinds = _KINDS.get(self.cls, (0, {}))
+        self.kind = kinds.get(self.style & mask, self.cls)  # "edit"
 
     def __repr__(self):
-        return "control %d (id %d, %s \"%s\")" % (self.number, self.id, self.kind, self.text)
+        return "control %d (%s \"%s\")" % (self.id, self.kind, self.text)
 
 
 class Dialog:
-    def __init__(self, fields):
-        self.name, self.id = fields[0], int(fields[1])
-        self.width, self.height = int(fields[2]), int(fields[3])
-        self.caption = fields[4] if len(fields) > 4 else ""
-        self.controls = []
+    def __init__(self, width, height):
+        self.width, self.height, self.controls = int(width), int(height), []
 
     def control(self, control_id):
         return next(c for c in self.controls if c.id == control_id)
@@ -49,8 +37,7 @@ class Art:
     def __init__(self, folder):
         self.pictures = {}
         with open(os.path.join(folder, "art.tsv")) as index:
-            for line in index:
-                name, width, height = line.split("\t")
+            for name, width, height in (line.split("\t") for line in index):
                 with open(os.path.join(folder, name + ".rgb"), "rb") as raw:
                     rgb = raw.read()
                 bgr = bytearray(rgb)
@@ -72,20 +59,15 @@ class Fixtures:
     def __init__(self, folder):
         self.dialogs = {}
         with open(os.path.join(folder, "layout.tsv")) as layout:
-            for line in layout:
-                fields = line.rstrip("\n").split("\t")
-                if fields[0] == "dialog":
-                    self.dialogs[fields[1]] = Dialog(fields[1:])
-                elif fields[0] == "control":
-                    self.dialogs[fields[1]].controls.append(Control(fields[2:]))
+            for kind, name, *fields in (line.rstrip("\n").split("\t") for line in layout):
+                if kind == "dialog":
+                    self.dialogs[name] = Dialog(*fields)
+                else:
+                    self.dialogs[name].controls.append(Control(fields))
         self.wheels, self.ranges, self.delays = [], [], []
         with open(os.path.join(folder, "rules.tsv")) as rules:
-            for line in rules:
-                kind, *values = line.split("\t")
+            for kind, *values in (line.split("\t") for line in rules):
                 {"wheel": self.wheels, "type": self.ranges,
                  "delays": self.delays}[kind].append([int(v) for v in values])
         self.art = Art(folder)
-
-    @property
-    def game(self):
-        return self.dialogs["game"]
+        self.game = self.dialogs["game"]

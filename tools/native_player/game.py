@@ -1,6 +1,7 @@
-"""The native game as a player and a screen reader meet it: its process, its
-windows and their widgets over the accessibility bus, its client area on the
-screen."""
+"""The game as a player and a screen reader meet it. What the three games
+share (a window's controls found by their template entry, a run's windows
+waited for by title) and the native game: its process, its windows and their
+widgets over the accessibility bus, its client area on the screen."""
 
 import os
 import subprocess
@@ -40,6 +41,64 @@ def wait_until(condition, timeout, step=0.02):
         time.sleep(step)
 
 
+def plain_text(template_text):
+    """A template's text as the toolkit names it: & marks a mnemonic."""
+    return template_text.replace("&&", "\0").replace("&", "").replace("\0", "&")
+
+
+def centre(rect):
+    x, y, w, h = rect
+    return x + w // 2, y + h // 2
+
+
+class Window:
+    """A top-level window of the game; controls are found by their template
+    entry. A platform's window gives widgets(), client_origin(), title,
+    outer_rect(), showing() and enabled(); its widgets role, rect(), text(),
+    sensitive(), checked() and focused()."""
+
+    def __eq__(self, other):
+        return type(other) is type(self) and self.key == other.key
+
+    def screen_rect(self, control):
+        ox, oy = self.client_origin()
+        return (ox + control.x, oy + control.y, control.width, control.height)
+
+    def find(self, control, widgets=None):
+        """The widget of a template control: of the control's role, at its
+        place, else of its role and text; None if there is none."""
+        roles = ROLES.get(control.kind, {control.kind})
+        candidates = [w for w in (widgets or self.widgets()) if w.role in roles]
+        wanted = self.screen_rect(control)
+        # An icon's size follows its picture: only its place is the template's.
+        size = 2 if control.kind == "icon" else 4
+        name = plain_text(control.text)
+        return next((w for w in candidates if w.rect()[:size] == wanted[:size]), None) or \
+            next((w for w in candidates if name and w.text() == name), None)
+
+    def by_id(self, control_id):
+        return self.find(self.dialog.control(control_id))
+
+
+class Run:
+    """One run of a game; a platform's run gives frames(title) (oldest first),
+    window(frame, dialog), running(), exit_status() and end()."""
+
+    def __init__(self, fixtures):
+        self.fixtures, self.started = fixtures, time.monotonic()
+
+    def wait_windows(self, title, dialog_name, count=1, timeout=WINDOW_TIMEOUT):
+        """The first `count` showing windows with that title, oldest first."""
+        frames = wait_until(lambda: (lambda f: len(f) >= count and f)(self.frames(title)),
+                            timeout, 0.05)
+        return [self.window(f, self.fixtures.dialogs[dialog_name]) for f in frames or []]
+
+    def main_window(self, timeout=WINDOW_TIMEOUT):
+        windows = self.wait_windows(TITLE, "game", 1, timeout)
+        return windows[0] if windows else None
+
+
+# --- the native game over the accessibility bus -----------------------------------
 def extents(accessible):
     e = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     return (e.x, e.y, e.width, e.height)
@@ -51,33 +110,17 @@ def has_state(accessible, state):
 
 def descendants(accessible, into_menus=False):
     for child in accessible:
-        if child is None:
-            continue
-        yield child
-        if into_menus or child.getRoleName() not in _MENU_ROLES:
-            yield from descendants(child, into_menus)
-
-
-def plain_text(template_text):
-    """A template's text as the toolkit names it: & marks a mnemonic."""
-    return template_text.replace("&&", "\0").replace("&", "").replace("\0", "&")
-
-
-def centre(rect):
-    x, y, w, h = rect
-    return x + w // 2, y + h // 2
+        if child is not None:
+            yield child
+            if into_menus or child.getRoleName() not in _MENU_ROLES:
+                yield from descendants(child, into_menus)
 
 
 class Widget:
-    """A widget on the accessibility bus, asked afresh at each question. The
-    Windows game's controls (wine.py) answer the same questions."""
+    """A widget on the accessibility bus, asked afresh at each question."""
 
     def __init__(self, accessible):
-        self.accessible = accessible
-        self.role = accessible.getRoleName()
-
-    def __eq__(self, other):
-        return isinstance(other, Widget) and self.accessible == other.accessible
+        self.accessible, self.role = accessible, accessible.getRoleName()
 
     def rect(self):
         return extents(self.accessible)
@@ -95,53 +138,17 @@ class Widget:
         """What a widget shows: an entry's text, else its accessible name."""
         a = self.accessible
         if "Text" in a.get_interfaces() and self.role in ROLES["edit"]:
-            text = a.queryText()
-            return text.getText(0, text.characterCount)
+            return a.queryText().getText(0, -1)
         return a.name or ""
 
     def activate(self):
         self.accessible.queryAction().doAction(0)
 
 
-class Window:
-    """A top-level window of the game; controls are found by their template
-    entry. A platform's window gives widgets(), client_origin(), title,
-    outer_rect() and showing()."""
-
-    def screen_rect(self, control):
-        ox, oy = self.client_origin()
-        return (ox + control.x, oy + control.y, control.width, control.height)
-
-    def find(self, control, widgets=None):
-        """The widget of a template control: of the control's role, at its
-        place, else of its role and text; None if there is none."""
-        roles = ROLES.get(control.kind, {control.kind})
-        candidates = [w for w in (widgets or self.widgets()) if w.role in roles]
-        wanted = self.screen_rect(control)
-        # An icon's size follows its picture: only its place is the template's.
-        size = 2 if control.kind == "icon" else 4
-        for w in candidates:
-            if w.rect()[:size] == wanted[:size]:
-                return w
-        name = plain_text(control.text)
-        if name:
-            for w in candidates:
-                if w.text() == name:
-                    return w
-        return None
-
-    def by_id(self, control_id):
-        return self.find(self.dialog.control(control_id))
-
-
 class AtspiWindow(Window):
     def __init__(self, frame, dialog):
-        self.frame, self.dialog = frame, dialog
-        self.title = frame.name
-        self._origin = None
-
-    def __eq__(self, other):
-        return isinstance(other, AtspiWindow) and self.frame == other.frame
+        self.frame = self.key = frame
+        self.dialog, self.title, self._origin = dialog, frame.name, None
 
     def outer_rect(self):
         return extents(self.frame)
@@ -180,63 +187,46 @@ class AtspiWindow(Window):
         return has_state(self.frame, pyatspi.STATE_SENSITIVE)
 
 
-class Game:
+class Game(Run):
     """One run of the native game: started in __init__, ended by end()."""
+    window = AtspiWindow
 
     def __init__(self, exe, fixtures, args=()):
-        self.fixtures = fixtures
-        self.started = time.monotonic()
+        super().__init__(fixtures)
         # NATIVE_QUIET_GAME: weston's headless backend has no seat, which the
         # toolkit deplores at every start.
         quiet = os.environ.get("NATIVE_QUIET_GAME")
         self.process = subprocess.Popen([exe, *args], stderr=subprocess.DEVNULL if quiet else None)
         self.app = wait_until(self._find_app, WINDOW_TIMEOUT, 0.05)
 
-    def _find_app(self):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in desktop:
+    def _children(self, parent, keep):
+        found = []
+        for child in parent:
             try:
-                if app is not None and app.get_process_id() == self.process.pid:
-                    return app
-            except Exception:  # an application leaving the bus as we ask
+                if child is not None and keep(child):
+                    found.append(child)
+            except Exception:  # leaving the bus as we ask
                 continue
-        return None
+        return found
+
+    def _find_app(self):
+        return next(iter(self._children(pyatspi.Registry.getDesktop(0), lambda a:
+                                        a.get_process_id() == self.process.pid)), None)
 
     def frames(self, title):
         if self.app is None:
             self.app = self._find_app()
-        if self.app is None:
-            return []
-        found = []
-        for frame in self.app:
-            try:
-                if frame is not None and frame.name == title and \
-                        has_state(frame, pyatspi.STATE_SHOWING):
-                    found.append(frame)
-            except Exception:
-                continue
-        return found
-
-    def wait_windows(self, title, dialog_name, count=1, timeout=WINDOW_TIMEOUT):
-        """The first `count` showing windows with that title, oldest first."""
-        frames = wait_until(lambda: len(self.frames(title)) >= count and self.frames(title),
-                            timeout, 0.05)
-        dialog = self.fixtures.dialogs[dialog_name]
-        return [AtspiWindow(f, dialog) for f in frames] if frames else []
-
-    def main_window(self, timeout=WINDOW_TIMEOUT):
-        windows = self.wait_windows(TITLE, "game", 1, timeout)
-        return windows[0] if windows else None
+        return self._children(self.app, lambda f: f.name == title and has_state(
+            f, pyatspi.STATE_SHOWING)) if self.app is not None else []
 
     def running(self):
         return self.process.poll() is None
 
     def open_about(self, display, window):
         """Picks the About item of the window's menu bar, as a player clicks."""
-        items = window.menu_items(ABOUT_ITEM)
-        if not items:
+        item = next(iter(window.menu_items(ABOUT_ITEM)), None)
+        if item is None:
             return False
-        item = items[0]
         if not has_state(item, pyatspi.STATE_SHOWING):
             display.click_on(Widget(item.parent))
             if not wait_until(lambda: has_state(item, pyatspi.STATE_SHOWING), 5):

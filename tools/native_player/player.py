@@ -1,5 +1,5 @@
-"""An automated player of the game, native or under Wine: clicks with real X
-input and watches the wheels' pixels.
+"""An automated player of the game: clicks with real input and watches the
+wheels' pixels.
 
 A Stop click is not judged on the frame showing when it is made: the press
 and the release are two events and the turning wheel takes one event per
@@ -57,13 +57,20 @@ class WheelWatcher:
         self.shown, self.changed_at = number, time.monotonic()
         return True
 
+    def changes(self, count, timeout):
+        """Whether the wheel turns on to `count` more tiles within the time."""
+        seen = [0]
+
+        def turned():
+            seen[0] += self.look()
+            return seen[0] >= count
+        return g.wait_until(turned, timeout, 0.005)
+
 
 class Player:
     def __init__(self, display, window, fixtures):
         self.display, self.window, self.fx = display, window, fixtures
-        self.lucky = [0] * WHEEL_COUNT
-        self.highest = [0] * WHEEL_COUNT
-        self.delay = [0] * WHEEL_COUNT
+        self.lucky, self.highest, self.delay = ([0] * WHEEL_COUNT for _ in range(3))
         self.last_stop = {}
 
     # --- the window's widgets ------------------------------------------------
@@ -77,8 +84,7 @@ class Player:
         self.display.click_on(self.widget(control_id))
 
     def wheel_ids(self, wheel):
-        box, spin, stop, picture = self.fx.wheels[wheel]
-        return {"box": box, "spin": spin, "stop": stop, "picture": picture}
+        return dict(zip(("box", "spin", "stop", "picture"), self.fx.wheels[wheel]))
 
     def enabled(self, control_id):
         return self.widget(control_id).sensitive()
@@ -87,8 +93,11 @@ class Player:
         return g.wait_until(lambda: self.enabled(control_id) == enabled, timeout)
 
     def picture_rect(self, wheel):
-        control = self.window.dialog.control(self.wheel_ids(wheel)["picture"])
-        return self.window.screen_rect(control)
+        return self.window.screen_rect(self.window.dialog.control(self.wheel_ids(wheel)["picture"]))
+
+    def watcher(self, wheel):
+        return WheelWatcher(self.display, self.picture_rect(wheel), wheel == BONUS_WHEEL,
+                            self.highest[wheel], self.fx.art)
 
     # --- playing ---------------------------------------------------------------
     def choose(self, control_id):
@@ -96,13 +105,9 @@ class Player:
         if not g.wait_until(lambda: self.widget(control_id).checked(), BUTTON_TIMEOUT):
             raise PlayError("control %d does not get checked" % control_id)
 
-    def settings(self):
-        """The game type (0 to 2) and level (0 easy, 1 challenging) checked now."""
-        kind = next((i for i, cid in enumerate(TYPE_IDS) if self.widget(cid).checked()), 0)
-        return kind, 1 if self.widget(CHALLENGING_ID).checked() else 0
-
     def draw_numbers(self):
-        kind, level = self.settings()
+        kind = next((i for i, cid in enumerate(TYPE_IDS) if self.widget(cid).checked()), 0)
+        level = 1 if self.widget(CHALLENGING_ID).checked() else 0
         self.click(GET_LUCKY_ID)
         if not self.wait_enabled(self.wheel_ids(0)["spin"]):
             raise PlayError("\"Spin 1\" does not become enabled after the draw")
@@ -118,22 +123,20 @@ class Player:
 
     def start_spin(self, wheel):
         ids = self.wheel_ids(wheel)
-        stop = self.widget(ids["stop"])
-        stop_at = g.centre(stop.rect())
+        self.stop = self.widget(ids["stop"])
+        self.stop_at = g.centre(self.stop.rect())
         self.click(ids["spin"])
         # The spin loop answers the bus between frames, so this is slow but sure.
-        if not g.wait_until(lambda: stop.sensitive(), BUTTON_TIMEOUT):
+        if not g.wait_until(self.stop.sensitive, BUTTON_TIMEOUT):
             raise PlayError("wheel %s does not start: \"Stop\" stays disabled" % wheel_name(wheel))
         # The pointer goes to Stop at once, so its moves are handled long
         # before the click that counts.
-        self.display.move(*stop_at)
-        self.stop_at, self.stop = stop_at, stop
+        self.display.move(*self.stop_at)
 
     def stop_on_frame(self, wheel, frame):
         """Clicks Stop so that the wheel stops on that frame; returns the
         frame it stood on afterwards."""
-        watcher = WheelWatcher(self.display, self.picture_rect(wheel), wheel == BONUS_WHEEL,
-                               self.highest[wheel], self.fx.art)
+        watcher = self.watcher(wheel)
         click_frame = (frame - 2) % watcher.frames
         self.last_stop = {"aimed": frame, "clicked_on": click_frame}
         delay = self.delay[wheel] / 1000.0
@@ -153,7 +156,6 @@ class Player:
         while time.monotonic() < settle:
             watcher.look()
             time.sleep(0.005)
-        self.last_stop["judged"] = watcher.frame
         if not self.wait_enabled(self.wheel_ids(wheel)["stop"], False):
             raise PlayError("\"Stop %s\" was clicked but stays enabled" % wheel_name(wheel))
         return watcher.frame
@@ -189,15 +191,11 @@ class Player:
         inner = (1, 1, image.width - 2, image.height - 2)
         return image.crop(*inner).bgr == tile.crop(*inner).bgr
 
-    def client_image(self):
-        ox, oy = self.window.client_origin()
-        return self.display.capture(ox, oy, self.window.dialog.width, self.window.dialog.height)
-
-    def client_pixels(self):
-        """The client area with every pixel of the screen (N x N a pixel at scale N)."""
-        ox, oy = self.window.client_origin()
-        return self.display.capture_pixels(ox, oy, self.window.dialog.width,
-                                           self.window.dialog.height)
+    def client_image(self, every_pixel=False):
+        """The client area, or with every_pixel all the screen's (N x N a pixel at scale N)."""
+        capture = self.display.capture_pixels if every_pixel else self.display.capture
+        return capture(*self.window.client_origin(), self.window.dialog.width,
+                       self.window.dialog.height)
 
     def banner_station(self, client):
         """Which station (0 to 4) shows the whole banner in a client-area image, or -1."""
@@ -209,3 +207,17 @@ class Player:
                     and client.crop(x, y, width, height).bgr == banner:
                 return station
         return -1
+
+    def banner_stations(self, since, timeout, every_pixel=False):
+        """The stations the banner shows whole at in turn, each with its first
+        client-area image, until the last station or the time is up."""
+        seen = []
+        last = len(BANNER_STATIONS) - 1
+        while time.monotonic() - since < timeout and not (seen and seen[-1][0] == last):
+            image = self.client_image(every_pixel)
+            station = self.banner_station(image.sampled(self.display.scale) if every_pixel
+                                          else image)
+            if station >= 0 and (not seen or seen[-1][0] != station):
+                seen.append((station, image, time.monotonic() - since))
+            time.sleep(0.05)
+        return seen

@@ -50,6 +50,11 @@ std::string Text(HWND hwnd) {
     return text;
 }
 
+HANDLE GameOf(const char* pid) {
+    auto game = games.find(std::strtoul(pid, nullptr, 10));
+    return game == games.end() ? nullptr : game->second;
+}
+
 void Start(const char* path) {
     std::string line = std::string("\"") + path + "\"";
     STARTUPINFOA startup{};
@@ -63,35 +68,24 @@ void Start(const char* path) {
     }
 }
 
-void Status(DWORD pid) {
-    auto game = games.find(pid);
-    if (game == games.end())
-        return;
+void Status(HANDLE game) {
     DWORD code = 0;
-    if (WaitForSingleObject(game->second, 0) != WAIT_OBJECT_0)
+    if (WaitForSingleObject(game, 0) != WAIT_OBJECT_0)
         std::printf("running\n");
-    else if (GetExitCodeProcess(game->second, &code))
+    else if (GetExitCodeProcess(game, &code))
         std::printf("%lu\n", code);
 }
 
-void Kill(DWORD pid) {
-    auto game = games.find(pid);
-    if (game == games.end())
-        return;
-    TerminateProcess(game->second, 1);
-    WaitForSingleObject(game->second, kAnswerMs);
-    CloseHandle(game->second);
-    games.erase(game);
+// Ended, its handle kept: it is closed when this program ends.
+void Kill(HANDLE game) {
+    TerminateProcess(game, 1);
+    WaitForSingleObject(game, kAnswerMs);
 }
-
-struct WindowsOf {
-    DWORD pid;
-};
 
 BOOL CALLBACK PrintWindow(HWND hwnd, LPARAM param) {
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != reinterpret_cast<WindowsOf*>(param)->pid || !IsWindowVisible(hwnd))
+    if (pid != static_cast<DWORD>(param) || !IsWindowVisible(hwnd))
         return TRUE;
     RECT window, client;
     GetWindowRect(hwnd, &window);
@@ -161,13 +155,10 @@ void Hit(HWND hwnd, LRESULT code) {
     }
 }
 
-void Memory(DWORD pid) {
-    auto game = games.find(pid);
-    if (game == games.end())
-        return;
+void Memory(HANDLE game) {
     PROCESS_MEMORY_COUNTERS_EX counters{};
     counters.cb = sizeof counters;
-    if (!GetProcessMemoryInfo(game->second, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+    if (!GetProcessMemoryInfo(game, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
                               sizeof counters))
         return;
     // Wine reports another process's private bytes as its page-file usage.
@@ -176,8 +167,7 @@ void Memory(DWORD pid) {
     constexpr ULONGLONG kBlock = 0x10000;
     ULONGLONG inUse = 0, available = 0;
     MEMORY_BASIC_INFORMATION region;
-    for (char* at = nullptr;
-         VirtualQueryEx(game->second, at, &region, sizeof region) == sizeof region;) {
+    for (char* at = nullptr; VirtualQueryEx(game, at, &region, sizeof region) == sizeof region;) {
         const auto start = reinterpret_cast<ULONGLONG>(region.BaseAddress);
         const ULONGLONG end = start + region.RegionSize;
         if (region.State != MEM_FREE)
@@ -191,34 +181,31 @@ void Memory(DWORD pid) {
     }
     std::printf("%llu\t%llu\t%llu\t%llu\t%lu\t%lu\n", static_cast<unsigned long long>(privateBytes),
                 static_cast<unsigned long long>(counters.WorkingSetSize), inUse, available,
-                GetGuiResources(game->second, GR_GDIOBJECTS),
-                GetGuiResources(game->second, GR_USEROBJECTS));
+                GetGuiResources(game, GR_GDIOBJECTS), GetGuiResources(game, GR_USEROBJECTS));
 }
 
 HWND HandleOf(const char* text) {
     return reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(text, nullptr, 10)));
 }
 
-void Answer(const char* request, const char* argument, const char* more) {
-    if (std::strcmp(request, "start") == 0) {
+void Answer(const std::string& request, const char* argument, const char* more) {
+    HANDLE game = GameOf(argument);
+    HWND window = HandleOf(argument);
+    if (request == "start")
         Start(argument);
-    } else if (std::strcmp(request, "status") == 0) {
-        Status(std::strtoul(argument, nullptr, 10));
-    } else if (std::strcmp(request, "kill") == 0) {
-        Kill(std::strtoul(argument, nullptr, 10));
-    } else if (std::strcmp(request, "windows") == 0) {
-        WindowsOf of{static_cast<DWORD>(std::strtoul(argument, nullptr, 10))};
-        EnumWindows(PrintWindow, reinterpret_cast<LPARAM>(&of));
-    } else if (std::strcmp(request, "controls") == 0 || std::strcmp(request, "texts") == 0) {
-        HWND dialog = HandleOf(argument);
-        if (IsWindow(dialog))
-            EnumChildWindows(dialog, request[0] == 'c' ? PrintControl : PrintText,
-                             reinterpret_cast<LPARAM>(dialog));
-    } else if (std::strcmp(request, "memory") == 0) {
-        Memory(std::strtoul(argument, nullptr, 10));
-    } else if (std::strcmp(request, "hit") == 0) {
-        Hit(HandleOf(argument), std::strtol(more, nullptr, 10));
-    }
+    else if (request == "windows")
+        EnumWindows(PrintWindow, std::strtoul(argument, nullptr, 10));
+    else if ((request == "controls" || request == "texts") && IsWindow(window))
+        EnumChildWindows(window, request == "controls" ? PrintControl : PrintText,
+                         reinterpret_cast<LPARAM>(window));
+    else if (request == "hit")
+        Hit(window, std::strtol(more, nullptr, 10));
+    else if (request == "status" && game)
+        Status(game);
+    else if (request == "kill" && game)
+        Kill(game);
+    else if (request == "memory" && game)
+        Memory(game);
     std::printf(".\n");
     std::fflush(stdout);
 }
@@ -235,14 +222,13 @@ int main(int argc, char** argv) {
     while (std::fgets(line, sizeof line, stdin)) {
         line[std::strcspn(line, "\r\n")] = '\0';
         // The request, then its argument: the rest of the line, or two words.
-        char* argument = std::strchr(line, ' ');
-        char* more = nullptr;
-        if (argument) {
+        char* argument = line + std::strcspn(line, " ");
+        if (*argument)
             *argument++ = '\0';
-            if (std::strcmp(line, "start") != 0 && (more = std::strchr(argument, ' ')))
-                *more++ = '\0';
-        }
-        Answer(line, argument ? argument : "", more ? more : "");
+        char* more = argument + std::strcspn(argument, " ");
+        if (*more && std::strcmp(line, "start") != 0)
+            *more++ = '\0';
+        Answer(line, argument, more);
     }
     for (auto& game : games) {
         TerminateProcess(game.second, 1);
