@@ -74,7 +74,8 @@ native-e2e: host win64 native
 	@$(MAKE) --no-print-directory native-desktops-e2e
 
 native-desktops-e2e: host win64 native
-	@NATIVE_SCALE=2 tests/native/run test_window test_same_pixels
+	@NATIVE_SCALE=2 tests/native/run test_window test_same_pixels \
+	    test_playing.Playing.test_win_then_play_again
 	@NATIVE_WAYLAND=1 tests/native/run test_playing.Playing.test_miss_then_try_again \
 	    test_leaving.Leaving.test_each_way_out
 

@@ -7,6 +7,7 @@ import time
 import game as g
 import player as p
 import support
+import test_same_pixels as same
 
 END_OF_GAME_TEXTS = (
     "Are these your Lucky numbers?   Maybe they are...you never know !!",
@@ -53,12 +54,16 @@ class Playing(support.GameTest):
         game, window, player = self.play(p.CHALLENGING_ID)
         player.play_to_win()
 
-        # The banner at its five stations in turn, then the end-of-game dialog.
+        # The banner at its five stations in turn, each over the felt that
+        # covers the whole window, widgets and all, in the Windows game's
+        # pixels; then the end-of-game dialog.
         start = player.last_stop["clicked_at"]
-        seen = player.banner_stations(start, WIN_TIMEOUT)
+        seen = player.banner_stations(start, WIN_TIMEOUT, every_pixel=True)
         self.assertEqual([s for s, _, _ in seen], [0, 1, 2, 3, 4],
                          "the banner showed whole at these stations")
         self.assertGreaterEqual(seen[0][2], EARLIEST_BANNER, "the banner came before the pause")
+        for station, image, _ in seen:
+            same.expect_same(self, image, "banner_%d" % (station + 1))
         dialogs = game.wait_windows(g.END_OF_GAME_TITLE, "end", 1, WIN_TIMEOUT)
         self.assertTrue(dialogs, "no end-of-game dialog")
         self.assertGreaterEqual(time.monotonic() - start, EARLIEST_DIALOG,

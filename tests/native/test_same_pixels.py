@@ -4,7 +4,8 @@ or browser game, they compare, and what the game paints itself (the felt,
 the wheels, the banner) must match exactly.
 Widgets the toolkit draws (buttons, boxes, texts, frames) are left out.
 At a desktop scale of N every pixel must be the Windows game's pixel as
-N x N pixels of the screen."""
+N x N pixels of the screen. The banner's stations are compared in the won
+game of test_playing, which plays the one win of the suite."""
 
 import os
 
@@ -33,27 +34,33 @@ def spans(rect, holes, scale):
             x = max(x, b)
 
 
-class SamePixels(support.GameTest):
-    def expect_same(self, native, state, holes=()):
-        path = os.path.join(WINDOWS_PICTURES, state + ".ppm")
-        if support.WINDOWS:
+def expect_same(test, native, state, holes=()):
+    """The 64-bit Windows game saves the state's picture; any other game's
+    must match it."""
+    path = os.path.join(WINDOWS_PICTURES, state + ".ppm")
+    if support.WINDOWS:
+        if os.environ.get("E2E_GAME") == "win64":
             os.makedirs(WINDOWS_PICTURES, exist_ok=True)
             native.save_ppm(path)
-            return
-        self.assertTrue(os.path.exists(path), "no picture %s from the Windows game" % path)
-        windows = xdisplay.Image.read_ppm(path).scaled(self.display.scale)
-        self.assertEqual((windows.width, windows.height), (native.width, native.height))
-        self.save(native, "native-" + state)
-        differ = []
-        for y, a, b in spans(self.fx.game.control(FELT_ID).rect, holes, self.display.scale):
-            row = 3 * y * native.width
-            if native.bgr[row + 3 * a:row + 3 * b] != windows.bgr[row + 3 * a:row + 3 * b]:
-                differ += [(x, y) for x in range(a, b) if native.at(x, y) != windows.at(x, y)]
-        if differ:
-            x, y = differ[0]
-            self.fail("%s: %d painted pixels differ, the first at (%d, %d): native %06x, "
-                      "Windows %06x" % (state, len(differ), x, y, native.at(x, y),
-                                        windows.at(x, y)))
+        return
+    test.assertTrue(os.path.exists(path), "no picture %s from the Windows game" % path)
+    windows = xdisplay.Image.read_ppm(path).scaled(test.display.scale)
+    test.assertEqual((windows.width, windows.height), (native.width, native.height))
+    test.save(native, "native-" + state)
+    differ = []
+    for y, a, b in spans(test.fx.game.control(FELT_ID).rect, holes, test.display.scale):
+        row = 3 * y * native.width
+        if native.bgr[row + 3 * a:row + 3 * b] != windows.bgr[row + 3 * a:row + 3 * b]:
+            differ += [(x, y) for x in range(a, b) if native.at(x, y) != windows.at(x, y)]
+    if differ:
+        x, y = differ[0]
+        test.fail("%s: %d painted pixels differ, the first at (%d, %d): native %06x, "
+                  "Windows %06x" % (state, len(differ), x, y, native.at(x, y), windows.at(x, y)))
+
+
+class SamePixels(support.GameTest):
+    def expect_same(self, native, state, holes=()):
+        expect_same(self, native, state, holes)
 
     def test_opened_drawn_and_wheel(self):
         # The felt with the wheels on it, less every widget the toolkit draws;
@@ -77,12 +84,3 @@ class SamePixels(support.GameTest):
         self.assertEqual(judged, 2 * STOP_NUMBER - 1, "wheel 1 did not stop on %d" % STOP_NUMBER)
         self.wait_painted(window)
         self.expect_same(player.client_image(True), "wheel", holes)
-
-    def test_banner_stations(self):
-        # The win paints the felt over the whole window, widgets and all.
-        _, _, player = self.play(p.CHALLENGING_ID)
-        player.play_to_win()
-        seen = player.banner_stations(player.last_stop["clicked_at"], 30.0, every_pixel=True)
-        self.assertEqual([s for s, _, _ in seen], [0, 1, 2, 3, 4], "the banner's stations seen")
-        for station, image, _ in seen:
-            self.expect_same(image, "banner_%d" % (station + 1))
