@@ -59,9 +59,6 @@ def expect_same(test, native, state, holes=()):
 
 
 class SamePixels(support.GameTest):
-    def expect_same(self, native, state, holes=()):
-        expect_same(self, native, state, holes)
-
     def test_opened_drawn_and_wheel(self):
         # The felt with the wheels on it, less every widget the toolkit draws;
         # of a frame control only its outline is drawn.
@@ -74,13 +71,13 @@ class SamePixels(support.GameTest):
             holes += [(x, y, w, line), (x, y + h - line, w, line), (x, y, line, h),
                       (x + w - line, y, line, h)] if c.kind == "frame" else [c.rect]
         _, window, player = self.play()
-        self.expect_same(player.client_image(True), "opened", holes)
+        expect_same(self, player.client_image(True), "opened", holes)
         player.choose(p.CHALLENGING_ID)
         player.draw_numbers()
         self.wait_painted(window)
-        self.expect_same(player.client_image(True), "drawn", holes)
+        expect_same(self, player.client_image(True), "drawn", holes)
         player.start_spin(0)
         judged = player.stop_on_frame(0, 2 * STOP_NUMBER - 1)
         self.assertEqual(judged, 2 * STOP_NUMBER - 1, "wheel 1 did not stop on %d" % STOP_NUMBER)
         self.wait_painted(window)
-        self.expect_same(player.client_image(True), "wheel", holes)
+        expect_same(self, player.client_image(True), "wheel", holes)
