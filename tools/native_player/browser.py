@@ -187,8 +187,11 @@ class Page:
                 raise
             return None
         if "exceptionDetails" in result:
-            if "ReferenceError" in str(result["exceptionDetails"]):
-                return None  # asked before the new page's first script
+            # Asked before the new page's scripts ran; once it has loaded, a
+            # name it lacks is a fault of the page.
+            if "ReferenceError" in str(result["exceptionDetails"]) and \
+                    self.ask("document.readyState") != "complete":
+                return None
             raise RuntimeError("the page: %s" % result["exceptionDetails"])
         return result["result"].get("value")
 
