@@ -89,12 +89,9 @@ LRESULT Send(Window* w, UINT message, WPARAM wParam, LPARAM lParam) {
     return still ? DefaultProc(still, message, wParam, lParam) : 0;
 }
 
-LRESULT AskCtlColor(Window* w, HDC hdc, UINT* kindOut) {
+LRESULT AskCtlColor(Window* w, HDC hdc) {
     Window* dlg = w->IsDialog() ? w : w->dialog;
-    const UINT kind = CtlColorKind(w);
-    if (kindOut)
-        *kindOut = kind;
-    return Send(dlg, WM_CTLCOLORMSGBOX + kind, reinterpret_cast<WPARAM>(hdc),
+    return Send(dlg, WM_CTLCOLORMSGBOX + CtlColorKind(w), reinterpret_cast<WPARAM>(hdc),
                 reinterpret_cast<LPARAM>(w->hwnd));
 }
 

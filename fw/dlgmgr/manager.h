@@ -197,7 +197,7 @@ size_t WaitingCount();
 LRESULT Send(Window* w, UINT message, WPARAM wParam, LPARAM lParam);
 // A window asks its dialog for its colours before it paints on the surface,
 // with the platform's kind of request for it.
-LRESULT AskCtlColor(Window* w, HDC hdc, UINT* kind = nullptr);
+LRESULT AskCtlColor(Window* w, HDC hdc);
 // Sends the control's click to its dialog, as a mouse click or Space does.
 void Click(Window* control);
 

@@ -74,14 +74,13 @@ void SetIconic(const CWnd& dialog, bool iconic) {
     DialogOrFront(&dialog)->iconic = iconic;
 }
 
-CtlColorReply RequestCtlColor(int controlId, const CWnd* window) {
+COLORREF RequestCtlColor(int controlId, const CWnd* window) {
     Window* target = controlId == 0 ? DialogOrFront(window) : Control(controlId, window);
     HDC hdc = NewSurface(target->hwnd, false);
-    UINT kind = 0;
-    const LRESULT brush = dlgmgr::AskCtlColor(target, hdc, &kind);
+    dlgmgr::AskCtlColor(target, hdc);
     const COLORREF bkColor = S().surfaces[hdc].bkColor;
     FreeSurface(hdc);
-    return CtlColorReply{kind, reinterpret_cast<HBRUSH>(brush), bkColor};
+    return bkColor;
 }
 
 const std::vector<DrawCall>& DrawLog() {

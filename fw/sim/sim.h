@@ -142,17 +142,8 @@ HICON WindowIcon(const CWnd& dialog, bool big);
 void SetIconic(const CWnd& dialog, bool iconic);
 
 // A control-colour request as a control (or, for id 0, the dialog itself)
-// makes it when it paints: the kind of the platform's message, the brush
-// that the window answered and the background colour left on the surface.
-struct CtlColorReply {
-    UINT kind; // CTLCOLOR_STATIC, CTLCOLOR_EDIT, CTLCOLOR_BTN, CTLCOLOR_DLG ...
-    HBRUSH brush;
-    COLORREF bkColor;
-};
-CtlColorReply RequestCtlColor(int controlId, const CWnd* window = nullptr);
-// The platform's default brushes of the control-colour request.
-using dlgmgr::FaceBrush;
-using dlgmgr::WindowBrush;
+// makes it when it paints: the background colour it leaves on the surface.
+COLORREF RequestCtlColor(int controlId, const CWnd* window = nullptr);
 
 // ---- Drawing and resources --------------------------------------------------
 

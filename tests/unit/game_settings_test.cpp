@@ -32,7 +32,6 @@ TEST_F(GameTest, TheApplicationRunsOneGameWindowAndReturnsFalse) {
     EXPECT_FALSE(theApp.InitInstance());
     ASSERT_EQ(sim::ModalRuns().size(), 1u);
     EXPECT_EQ(sim::ModalRuns()[0].templateId, (UINT)IDD_WHEELS);
-    EXPECT_EQ(sim::ModalRuns()[0].owner, nullptr);
     EXPECT_EQ(sim::LiveImageLists() + sim::LiveBitmaps(), 0);
 }
 
