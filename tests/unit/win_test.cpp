@@ -1,5 +1,5 @@
 // Six matches: the banner's stations and pauses, the restored wheels, and
-// the end-of-game choice between a new game window and leaving.
+// the end-of-game dialog.
 #include "game_support.h"
 
 namespace {
@@ -62,44 +62,6 @@ TEST_F(GameTest, TheWinShowsTheBannerAtFiveStationsThenTheNumbersThenTheDialog) 
     EXPECT_EQ(run.startMs - stopAt, 12000);
     EXPECT_EQ(run.owner, &dlg);
     EXPECT_EQ(sim::LiveSurfaces(), 0);
-}
-
-TEST_F(GameTest, PlayAgainNestsAFreshGameWindowOverTheFinishedOne) {
-    CWheelsDlg dlg;
-    ASSERT_TRUE(sim::Open(dlg));
-    sim::ScheduleClick(0, IDC_MEGA);
-    sim::ScheduleClick(1, IDC_CHALLENGING);
-    sim::RunUntilIdle();
-    sim::AnswerModal(IDD_PLAYAGAIN, IDOK);
-    const long long stopAt = PlayAGame(dlg);
-
-    bool looked = false;
-    sim::ScheduleLook(stopAt + 20000, [&]() {
-        looked = true;
-        const std::vector<CDialog*> open = sim::OpenDialogs();
-        ASSERT_EQ(open.size(), 2u);
-        EXPECT_EQ(open[0], &dlg);
-        EXPECT_FALSE(sim::IsWindowEnabled(dlg));
-        // A fresh game on the default settings; the finished window keeps
-        // its numbers and its locked buttons.
-        const CWnd* next = open[1];
-        EXPECT_TRUE(sim::IsWindowEnabled(*next));
-        EXPECT_TRUE(sim::IsEnabled(IDC_GET_LUCKY, next));
-        for (const WheelControls& wheel : kWheels)
-            EXPECT_EQ(sim::Text(wheel.luckyBox, next), "0");
-        for (int id : {IDC_SUPER, IDC_EASY})
-            EXPECT_EQ(sim::Check(id, next), 1);
-        EXPECT_EQ(sim::Check(IDC_CHALLENGING, next), 0);
-        EXPECT_EQ(sim::Text(IDC_LUCKY1, &dlg), "5");
-        EXPECT_FALSE(sim::IsEnabled(IDOK, &dlg) || sim::IsEnabled(IDC_GET_LUCKY, &dlg));
-    });
-    sim::ScheduleClick(stopAt + 21000, IDCANCEL);
-    EXPECT_EQ(RunUntilExit(), 1); // "Exit" in the new game window
-    EXPECT_TRUE(looked);
-    const auto& runs = sim::ModalRuns();
-    ASSERT_EQ(runs.size(), 2u);
-    EXPECT_EQ(runs[1].templateId, (UINT)IDD_WHEELS);
-    EXPECT_EQ(runs[1].owner, &dlg);
 }
 
 // Out of address space after a long winning streak: a window whose pictures
