@@ -19,15 +19,14 @@
 #include "tests/common/game_window_layout.h"
 #include "tests/unit/bmp_reader.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
 
 namespace {
 
-constexpr int kMainBlankId = 223, kBonusBlankId = 232, kFeltId = 231, kBannerId = 263;
 constexpr int kBannerRows = 252; // the banner bitmap's last row is never drawn
-constexpr int kHighestMain = 75, kHighestBonus = 35;
 
 // Tabs and line breaks cannot occur in a cell.
 std::string cell(std::string text) {
@@ -131,14 +130,19 @@ int main(int argc, char** argv) {
     bool ok = writeTemplate(res, IDD_ABOUTBOX, "about", layout) &&
               writeTemplate(res, IDD_PLAYAGAIN, "end", layout);
     writeRules(rules);
-    for (int n = 0; n <= kHighestMain && ok; ++n)
-        ok = writePicture(res, n ? MainTileId(n) : kMainBlankId, 72, dir,
+    int highestMain = 0, highestBonus = 0;
+    for (const GameTypeRanges& type : kGameTypes) {
+        highestMain = std::max(highestMain, type.mainMax);
+        highestBonus = std::max(highestBonus, type.bonusMax);
+    }
+    for (int n = 0; n <= highestMain && ok; ++n)
+        ok = writePicture(res, n ? MainTileId(n) : IDB_MAIN_BLANK, 72, dir,
                           "main_" + std::to_string(n), art);
-    for (int n = 0; n <= kHighestBonus && ok; ++n)
-        ok = writePicture(res, n ? BonusTileId(n) : kBonusBlankId, 72, dir,
+    for (int n = 0; n <= highestBonus && ok; ++n)
+        ok = writePicture(res, n ? BonusTileId(n) : IDB_BONUS_BLANK, 72, dir,
                           "bonus_" + std::to_string(n), art);
-    ok = ok && writePicture(res, kFeltId, 1 << 20, dir, "felt", art) &&
-         writePicture(res, kBannerId, kBannerRows, dir, "banner", art);
+    ok = ok && writePicture(res, IDB_FELT, 1 << 20, dir, "felt", art) &&
+         writePicture(res, IDB_BANNER, kBannerRows, dir, "banner", art);
     if (!ok || !layout || !rules || !art) {
         std::fprintf(stderr, "cannot write the fixtures into %s\n", dir.c_str());
         return 1;
