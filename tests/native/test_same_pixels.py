@@ -16,7 +16,7 @@ import xdisplay
 WINDOWS_PICTURES = os.environ.get("WINDOWS_PICTURES",
                                   os.path.join(support.TOP, "build/e2e/win64/pictures"))
 STOP_NUMBER = int(os.environ.get("SAME_PIXELS_NUMBER", "5"))
-FELT_ID = 1009
+FELT_ID = p.IDS["IDC_BACKGROUND"]
 FRAME_LINE = 2  # pixels of a frame control's outline the toolkit draws
 
 

@@ -7,18 +7,22 @@ frame, so a click made while frame k shows stops the wheel on frame k + 2.
 The drum holds a blank after each number: number m is frame 2m - 1, the
 blank after it frame 2m."""
 
+import os
+import re
 import time
 
 import game as g
 import xdisplay
 
 BUTTON_TIMEOUT = 5.0
-GET_LUCKY_ID = 1008
-EASY_ID, CHALLENGING_ID = 1029, 1030
-SUPER_ID, POWER_ID, MEGA_ID = 1038, 1039, 1040
-TYPE_IDS = (SUPER_ID, POWER_ID, MEGA_ID)
+# The controls' ids, as the game's resource header defines them.
+with open(os.path.join(os.path.dirname(__file__), "../../res/resource.h")) as header:
+    IDS = {n: int(v) for n, v in re.findall(r"^#define (IDC_\w+) (\d+)", header.read(), re.M)}
+GET_LUCKY_ID, EASY_ID, CHALLENGING_ID = (IDS["IDC_" + n] for n in ("GET_LUCKY", "EASY",
+                                                                    "CHALLENGING"))
+TYPE_IDS = SUPER_ID, POWER_ID, MEGA_ID = tuple(IDS["IDC_" + n] for n in ("SUPER", "POWER", "MEGA"))
 WHEEL_COUNT, BONUS_WHEEL = 6, 5
-BANNER_AREA_ID = 1032
+BANNER_AREA_ID = IDS["IDC_BANNER_AREA"]
 # Top-left corner of each place the win banner rests, in the banner area.
 BANNER_STATIONS = ((10, 70), (260, -65), (400, 60), (260, 90), (260, 40))
 
