@@ -14,9 +14,6 @@ END_OF_GAME_TEXTS = (
     "Press  ' Play Again '  to start a new game.     Press  ' Exit '  to close.",
     "Play Again", "Exit")
 WIN_TIMEOUT = 30.0
-# From the winning click: the stop handler pauses 1 s before the banner, and
-# its five stations rest 11 s in all.
-EARLIEST_BANNER, EARLIEST_DIALOG = 1.0, 12.0
 
 
 class Playing(support.GameTest):
@@ -61,12 +58,12 @@ class Playing(support.GameTest):
         seen = player.banner_stations(start, WIN_TIMEOUT, every_pixel=True)
         self.assertEqual([s for s, _, _ in seen], [0, 1, 2, 3, 4],
                          "the banner showed whole at these stations")
-        self.assertGreaterEqual(seen[0][2], EARLIEST_BANNER, "the banner came before the pause")
+        self.assertGreaterEqual(seen[0][2], self.fx.banner_after, "the banner came before the pause")
         for station, image, _ in seen:
             same.expect_same(self, image, "banner_%d" % (station + 1))
         dialogs = game.wait_windows(g.END_OF_GAME_TITLE, "end", 1, WIN_TIMEOUT)
         self.assertTrue(dialogs, "no end-of-game dialog")
-        self.assertGreaterEqual(time.monotonic() - start, EARLIEST_DIALOG,
+        self.assertGreaterEqual(time.monotonic() - start, self.fx.dialog_after,
                                 "the end-of-game dialog came before the banner ended")
         end = dialogs[0]
         texts = [w.text() for w in end.widgets()]

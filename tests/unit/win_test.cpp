@@ -1,6 +1,7 @@
 // Six matches: the banner's stations and pauses, the restored wheels, and
 // the end-of-game dialog.
 #include "game_support.h"
+#include "tests/common/win_banner.h"
 
 namespace {
 
@@ -31,21 +32,23 @@ TEST_F(GameTest, TheWinShowsTheBannerAtFiveStationsThenTheNumbersThenTheDialog) 
     while (!log.empty() && log.front().controlId != IDC_BACKGROUND)
         log.erase(log.begin());
 
+    // The felt, then the banner over it, at each station; the felt again
+    // when the last station's rest is over.
     struct Expected {
         int control;
         long long after; // ms after the stop
         int x, y;
     };
-    const Expected banner[] = {
-        {IDC_BACKGROUND, 1000, 0, 0},  {IDC_BANNER_AREA, 1000, 10, 70},
-        {IDC_BACKGROUND, 3000, 0, 0},  {IDC_BANNER_AREA, 3000, 260, -65},
-        {IDC_BACKGROUND, 5000, 0, 0},  {IDC_BANNER_AREA, 5000, 400, 60},
-        {IDC_BACKGROUND, 7000, 0, 0},  {IDC_BANNER_AREA, 7000, 260, 90},
-        {IDC_BACKGROUND, 9000, 0, 0},  {IDC_BANNER_AREA, 9000, 260, 40},
-        {IDC_BACKGROUND, 12000, 0, 0},
-    };
-    ASSERT_EQ(log.size(), std::size(banner) + kWheelCount);
-    for (size_t i = 0; i < std::size(banner); ++i)
+    std::vector<Expected> banner;
+    long long after = expected_win::kPauseMs;
+    for (const expected_win::Station& station : expected_win::kStations) {
+        banner.push_back({IDC_BACKGROUND, after, 0, 0});
+        banner.push_back({IDC_BANNER_AREA, after, station.x, station.y});
+        after += station.restMs;
+    }
+    banner.push_back({IDC_BACKGROUND, after, 0, 0});
+    ASSERT_EQ(log.size(), banner.size() + kWheelCount);
+    for (size_t i = 0; i < banner.size(); ++i)
         EXPECT_EQ(std::make_tuple(log[i].controlId, log[i].atMs - stopAt, log[i].x, log[i].y,
                                   log[i].list),
                   std::make_tuple(banner[i].control, banner[i].after, banner[i].x, banner[i].y,
@@ -54,12 +57,11 @@ TEST_F(GameTest, TheWinShowsTheBannerAtFiveStationsThenTheNumbersThenTheDialog) 
             << i;
     // Then every wheel shows its matched number again, in order.
     for (int w = 0; w < kWheelCount; ++w)
-        EXPECT_EQ(
-            std::make_pair(log[std::size(banner) + w].controlId, log[std::size(banner) + w].image),
-            std::make_pair(kWheels[w].picture, 2 * dlg.m_nLucky[w] - 1));
+        EXPECT_EQ(std::make_pair(log[banner.size() + w].controlId, log[banner.size() + w].image),
+                  std::make_pair(kWheels[w].picture, 2 * dlg.m_nLucky[w] - 1));
     const sim::ModalRun& run = sim::ModalRuns().back();
     EXPECT_EQ(run.templateId, (UINT)IDD_PLAYAGAIN);
-    EXPECT_EQ(run.startMs - stopAt, 12000);
+    EXPECT_EQ(run.startMs - stopAt, after);
     EXPECT_EQ(run.owner, &dlg);
     EXPECT_EQ(sim::LiveSurfaces(), 0);
 }

@@ -6,6 +6,8 @@
 //               them: each control's id, class, style, pixel rectangle, text;
 //   rules.tsv   the tables that drive the game: each wheel's controls, the
 //               ranges of each game type, the frame delays of each level;
+//               and the win as the tests intend it: the pause before the
+//               banner, and its stations;
 //   art.tsv     each picture the player must recognise, with the raw RGB
 //               file (rows top first) beside it: the number tiles of both
 //               kinds of wheel, the felt and the win banner.
@@ -17,6 +19,7 @@
 #include "gfx/tile_ids.h"
 #include "res/resource.h"
 #include "tests/common/game_window_layout.h"
+#include "tests/common/win_banner.h"
 #include "tests/unit/bmp_reader.h"
 
 #include <algorithm>
@@ -110,6 +113,9 @@ void writeRules(std::ofstream& out) {
             out << '\t' << delay;
         out << '\n';
     }
+    out << "pause\t" << expected_win::kPauseMs << '\n';
+    for (const expected_win::Station& station : expected_win::kStations)
+        out << "station\t" << station.x << '\t' << station.y << '\t' << station.restMs << '\n';
 }
 
 } // namespace

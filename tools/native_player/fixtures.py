@@ -43,9 +43,11 @@ class Art:
                 bgr = bytearray(rgb)
                 bgr[0::3], bgr[2::3] = rgb[2::3], rgb[0::3]
                 self.pictures[name] = (int(width), int(height), bytes(bgr))
-        self._by_bytes = {kind: {self.pictures["%s_%d" % (kind, n)][2]: n
-                                 for n in range(highest + 1)}
-                          for kind, highest in (("main", 75), ("bonus", 35))}
+        self._by_bytes = {"main": {}, "bonus": {}}
+        for name, (_, _, bgr) in self.pictures.items():
+            kind, _, number = name.partition("_")
+            if kind in self._by_bytes:
+                self._by_bytes[kind][bgr] = int(number)
 
     def tile(self, bonus, number):
         return self.pictures["%s_%d" % ("bonus" if bonus else "main", number)][2]
@@ -64,10 +66,13 @@ class Fixtures:
                     self.dialogs[name] = Dialog(*fields)
                 else:
                     self.dialogs[name].controls.append(Control(fields))
-        self.wheels, self.ranges, self.delays = [], [], []
+        self.wheels, self.ranges, self.delays, self.stations, pause = [], [], [], [], []
         with open(os.path.join(folder, "rules.tsv")) as rules:
             for kind, *values in (line.split("\t") for line in rules):
-                {"wheel": self.wheels, "type": self.ranges,
-                 "delays": self.delays}[kind].append([int(v) for v in values])
+                {"wheel": self.wheels, "type": self.ranges, "delays": self.delays,
+                 "station": self.stations, "pause": pause}[kind].append([int(v) for v in values])
+        # Seconds from the winning stop to the banner, and to the end-of-game dialog.
+        self.banner_after = pause[0][0] / 1000
+        self.dialog_after = self.banner_after + sum(ms for _, _, ms in self.stations) / 1000
         self.art = Art(folder)
         self.game = self.dialogs["game"]

@@ -23,8 +23,6 @@ GET_LUCKY_ID, EASY_ID, CHALLENGING_ID = (IDS["IDC_" + n] for n in ("GET_LUCKY", 
 TYPE_IDS = SUPER_ID, POWER_ID, MEGA_ID = tuple(IDS["IDC_" + n] for n in ("SUPER", "POWER", "MEGA"))
 WHEEL_COUNT, BONUS_WHEEL = 6, 5
 BANNER_AREA_ID = IDS["IDC_BANNER_AREA"]
-# Top-left corner of each place the win banner rests, in the banner area.
-BANNER_STATIONS = ((10, 70), (260, -65), (400, 60), (260, 90), (260, 40))
 
 
 def wheel_name(wheel):
@@ -205,7 +203,7 @@ class Player:
         """Which station (0 to 4) shows the whole banner in a client-area image, or -1."""
         width, height, banner = self.fx.art.pictures["banner"]
         area = self.window.dialog.control(BANNER_AREA_ID)
-        for station, (dx, dy) in enumerate(BANNER_STATIONS):
+        for station, (dx, dy, _) in enumerate(self.fx.stations):
             x, y = area.x + dx, area.y + dy
             if x >= 0 and y >= 0 and x + width <= client.width and y + height <= client.height \
                     and client.crop(x, y, width, height).bgr == banner:
@@ -216,7 +214,7 @@ class Player:
         """The stations the banner shows whole at in turn, each with its first
         client-area image, until the last station or the time is up."""
         seen = []
-        last = len(BANNER_STATIONS) - 1
+        last = len(self.fx.stations) - 1
         while time.monotonic() - since < timeout and not (seen and seen[-1][0] == last):
             image = self.client_image(every_pixel)
             station = self.banner_station(image.sampled(self.display.scale) if every_pixel
