@@ -73,8 +73,14 @@ class Window:
         # An icon's size follows its picture: only its place is the template's.
         size = 2 if control.kind == "icon" else 4
         name = plain_text(control.text)
-        return next((w for w in candidates if w.rect()[:size] == wanted[:size]), None) or \
-            next((w for w in candidates if name and w.text() == name), None)
+        at_place = next((w for w in candidates if w.rect()[:size] == wanted[:size]), None)
+        if at_place or not name:
+            return at_place
+        return next((w for w, text in zip(candidates, self.texts(candidates)) if text == name), None)
+
+    def texts(self, widgets):
+        """What the widgets show (a platform may ask for all at once)."""
+        return [w.text() for w in widgets]
 
     def by_id(self, control_id):
         return self.find(self.dialog.control(control_id))

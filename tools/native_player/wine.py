@@ -6,6 +6,7 @@ Wine runs the game on a virtual desktop of its own at the X screen's
 top-left corner, so Windows' screen coordinates are the X screen's."""
 
 import os
+import select
 import subprocess
 import time
 
@@ -20,23 +21,32 @@ _STATIC_ROLES = {3: "icon", 7: "drawing area", 8: "drawing area"}
 
 class Query:
     """The one wine_query.exe of a test run; ask() sends a request line and
-    returns the answer's lines, each split at its tabs."""
+    returns the answer's lines, each split at its tabs. An answer that does
+    not come within ANSWER_TIMEOUT is an error: the game wine_query started
+    may hold its output open, so its end alone would not end the wait."""
+    ANSWER_TIMEOUT = 30.0
 
     def __init__(self, exe):
         wine = os.environ.get("WINE", "wine")
         self.process = subprocess.Popen([wine, exe, "--desktop=" + DESKTOP],
-                                        stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                        encoding="cp1252", errors="replace")
+                                        stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+        self._read = b""
 
     def ask(self, request):
-        self.process.stdin.write(request + "\n")
+        self.process.stdin.write(request.encode("cp1252") + b"\n")
         self.process.stdin.flush()
-        lines = []
-        for line in iter(self.process.stdout.readline, ".\n"):
-            if not line:
-                raise RuntimeError("wine_query.exe ended")
-            lines.append(line.rstrip("\n").split("\t"))
-        return lines
+        deadline = time.monotonic() + self.ANSWER_TIMEOUT
+        while not (b"\n" + self._read.replace(b"\r\n", b"\n")).endswith(b"\n.\n"):
+            ready = select.select([self.process.stdout], [], [], max(0, deadline - time.monotonic()))
+            chunk = os.read(self.process.stdout.fileno(), 1 << 16) if ready[0] else None
+            if not chunk:
+                self.process.kill()  # a late answer would pass for the next one's
+                raise RuntimeError("wine_query.exe %s \"%s\"" % (
+                    "ended before answering" if chunk == b"" else
+                    "did not answer within %d s:" % self.ANSWER_TIMEOUT, request))
+            self._read += chunk
+        answer, self._read = self._read.replace(b"\r\n", b"\n").decode("cp1252", "replace"), b""
+        return [line.split("\t") for line in answer.split("\n")[:-2]]
 
     def close(self):
         self.process.stdin.close()
@@ -89,6 +99,12 @@ class Window(g.Window):
     def widgets(self):
         answer = self.query.ask("controls " + self.handle)
         return [Control(self, i, f) for i, f in enumerate(answer)]
+
+    def texts(self, widgets):
+        """One question for all: in a spin the game answers one message a frame."""
+        answer = self.query.ask("texts " + self.handle)
+        return [g.plain_text(answer[w.index][2]) if w.index < len(answer) and len(answer[w.index]) > 2
+                else "" for w in widgets]
 
     def outer_rect(self):
         return self._outer

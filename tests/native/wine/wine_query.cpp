@@ -59,6 +59,9 @@ void Start(const char* path) {
     std::string line = std::string("\"") + path + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    // No standard handles: Wine would give the game ours, and the tests would
+    // wait for an end of our answers that never comes while the game runs.
+    startup.dwFlags = STARTF_USESTDHANDLES;
     PROCESS_INFORMATION process{};
     if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                        &process)) {
