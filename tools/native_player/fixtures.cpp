@@ -12,7 +12,8 @@
 //               file (rows top first) beside it: the number tiles of both
 //               kinds of wheel, the felt and the win banner.
 // The layout table, the template walker, the tile numbering and the bitmap
-// reader are the ones the game, the art generator and the other tests use.
+// decoder are the ones the game, the art generator and the other tests use.
+#include "fw/common/dib.h"
 #include "fw/common/dlg_template.h"
 #include "fw/common/res_file.h"
 #include "game/wheel_table.h"
@@ -20,7 +21,6 @@
 #include "res/resource.h"
 #include "tests/common/game_window_layout.h"
 #include "tests/common/win_banner.h"
-#include "tests/unit/bmp_reader.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -82,22 +82,18 @@ void writeGameWindow(std::ofstream& out) {
 bool writePicture(const ResourceList& res, int id, int maxRows, const std::string& dir,
                   const std::string& name, std::ofstream& index) {
     const ResourceEntry* entry = FindResource(res, kRtBitmap, id);
-    if (!entry)
+    DibPixels picture;
+    if (!entry || !DecodeDib(entry->data.data(), entry->data.size(), false, picture))
         return false;
-    // Cutting rows from a bottom-up picture means skipping the stored ones at its start.
-    const int stored = bmp_reader::ParseDib(entry->data, 0, 0, 0).rows();
-    const bmp_reader::Dib full = bmp_reader::ParseDib(entry->data, 0, 0, stored);
-    const int rows = stored < maxRows ? stored : maxRows;
-    if (!full.error.empty() || full.width <= 0)
-        return false;
+    const int rows = std::min(picture.height, maxRows);
     std::ofstream raw(dir + "/" + name + ".rgb", std::ios::binary);
     for (int y = 0; y < rows; ++y)
-        for (int x = 0; x < full.width; ++x) {
-            const bmp_reader::Colour c = full.at(x, y);
-            const char rgb[3] = {char(c.r), char(c.g), char(c.b)};
+        for (int x = 0; x < picture.width; ++x) {
+            const uint32_t pixel = picture.pixels[size_t(y * picture.width + x)];
+            const char rgb[3] = {char(pixel >> 16), char(pixel >> 8), char(pixel)};
             raw.write(rgb, 3);
         }
-    index << name << '\t' << full.width << '\t' << rows << '\n';
+    index << name << '\t' << picture.width << '\t' << rows << '\n';
     return bool(raw);
 }
 
