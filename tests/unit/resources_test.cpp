@@ -1,6 +1,5 @@
-// Checks the compiled resources against the game's layout, the readers of
-// templates and resource files against cut input, and the bitmap decoder
-// against a reader of its own.
+// Checks the compiled resources against the game's layout, and the readers
+// of templates and resource files against cut input.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -9,12 +8,10 @@
 #include <tuple>
 #include <vector>
 
-#include "fw/common/dib.h"
 #include "fw/common/dlg_template.h"
 #include "fw/common/res_file.h"
 #include "res/resource.h"
 #include "tests/common/game_window_layout.h"
-#include "tests/unit/bmp_reader.h"
 
 namespace {
 
@@ -114,33 +111,6 @@ TEST(Resources, ReadersRefuseCutsAndBadSizes) {
           std::vector<uint8_t>(file.begin(), file.end() - 1)})
         EXPECT_FALSE(ParseResFile(bad.data(), bad.size(), list));
     EXPECT_FALSE(ReadResFile("/nonexistent/quintaro.res", list));
-}
-
-// The backends' decoder (whole bitmaps, and the columns an image list cuts
-// from one) reads every bitmap as the tests' own reader does.
-TEST(Resources, DecodedBitmapsMatchAnIndependentReading) {
-    for (const ResourceEntry& entry : Resources()) {
-        if (!(entry.type == ResId(kRtBitmap)))
-            continue;
-        const bmp_reader::Dib want = bmp_reader::ParseDib(entry.data, 0, 0, 0);
-        const bmp_reader::Dib rows = bmp_reader::ParseDib(entry.data, 0, 0, want.rows());
-        const int left = want.width / 3, columns = std::min(72, want.width - left);
-        DibPixels whole, part;
-        ASSERT_TRUE(DecodeDib(entry.data.data(), entry.data.size(), false, whole));
-        ASSERT_TRUE(DecodeDib(entry.data.data(), entry.data.size(), false, part, left, columns));
-        ASSERT_EQ(std::make_tuple(whole.width, whole.height, part.width, part.height),
-                  std::make_tuple(int(want.width), want.rows(), columns, want.rows()));
-        for (int y = 0; y < want.rows(); ++y)
-            for (int x = 0; x < want.width; ++x) {
-                const bmp_reader::Colour c = rows.at(x, y);
-                const uint32_t pixel = 0xFF000000u | uint32_t(c.r) << 16 | uint32_t(c.g) << 8 | c.b;
-                ASSERT_EQ(whole.pixels[size_t(y * want.width + x)], pixel)
-                    << "bitmap " << entry.name.ordinal << " at " << x << "," << y;
-                if (x >= left && x < left + columns) {
-                    ASSERT_EQ(part.pixels[size_t(y * columns + x - left)], pixel);
-                }
-            }
-    }
 }
 
 } // namespace
