@@ -1,13 +1,16 @@
-// Checks the compiled resources against the game's layout, and the readers
-// of templates and resource files against cut input.
+// Checks the compiled resources against the game's layout, the readers of
+// templates and resource files against cut input, and the bitmap decoder's
+// cuts against its whole pictures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "fw/common/dib.h"
 #include "fw/common/dlg_template.h"
 #include "fw/common/res_file.h"
 #include "res/resource.h"
@@ -111,6 +114,26 @@ TEST(Resources, ReadersRefuseCutsAndBadSizes) {
           std::vector<uint8_t>(file.begin(), file.end() - 1)})
         EXPECT_FALSE(ParseResFile(bad.data(), bad.size(), list));
     EXPECT_FALSE(ReadResFile("/nonexistent/quintaro.res", list));
+}
+
+// An image list's picture is cut from its bitmap: the decoder's cut is the
+// same columns of the whole picture. (Whether it reads the whole picture
+// right, the Windows game's drawing of it shows, in the end-to-end tests.)
+TEST(Resources, ACutIsThoseColumnsOfTheWholePicture) {
+    for (const ResourceEntry& entry : Resources()) {
+        if (!(entry.type == ResId(kRtBitmap)))
+            continue;
+        DibPixels whole, part;
+        ASSERT_TRUE(DecodeDib(entry.data.data(), entry.data.size(), false, whole));
+        const int left = whole.width / 3, columns = std::min(72, whole.width - left);
+        ASSERT_TRUE(DecodeDib(entry.data.data(), entry.data.size(), false, part, left, columns));
+        ASSERT_EQ(std::make_pair(part.width, part.height), std::make_pair(columns, whole.height));
+        for (int y = 0; y < whole.height; ++y)
+            ASSERT_TRUE(std::equal(part.pixels.begin() + y * columns,
+                                   part.pixels.begin() + (y + 1) * columns,
+                                   whole.pixels.begin() + y * whole.width + left))
+                << "bitmap " << entry.name.ordinal << " row " << y;
+    }
 }
 
 } // namespace
