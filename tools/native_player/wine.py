@@ -65,7 +65,10 @@ class Control:
         self._rect = tuple(int(v) for v in fields[6:10])
 
     def _fresh(self, request, field):
-        answer = self.window.query.ask("%s %s" % (request, self.window.handle))
+        return self.field(self.window.query.ask("%s %s" % (request, self.window.handle)), field)
+
+    def field(self, answer, field):
+        """Its field of an answer about all the window's controls."""
         fields = answer[self.index] if self.index < len(answer) else []
         return fields[field] if field < len(fields) else ""
 
@@ -103,8 +106,7 @@ class Window(g.Window):
     def texts(self, widgets):
         """One question for all: in a spin the game answers one message a frame."""
         answer = self.query.ask("texts " + self.handle)
-        return [g.plain_text(answer[w.index][2]) if w.index < len(answer) and len(answer[w.index]) > 2
-                else "" for w in widgets]
+        return [g.plain_text(w.field(answer, 2)) for w in widgets]
 
     def outer_rect(self):
         return self._outer
